@@ -1,0 +1,134 @@
+#include "platform/win/win_app.h"
+
+#include "platform/win/win_handles.h"
+
+namespace {
+
+WinApp* g_currentApp = nullptr;
+
+std::wstring ModuleBaseName() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    const auto slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) {
+        name.erase(0, slash + 1);
+    }
+    const auto dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+}  // namespace
+
+WinApp::WinApp() : m_appName(ModuleBaseName()) { g_currentApp = this; }
+
+WinApp::~WinApp() {
+    if (g_currentApp == this) {
+        g_currentApp = nullptr;
+    }
+}
+
+WinApp* WinApp::Current() { return g_currentApp; }
+
+int WinApp::Run(HINSTANCE instance) {
+    m_instance = instance;
+    if (InitInstance()) {
+        m_quitCode = RunMessageLoop();
+    }
+    return ExitInstance();
+}
+
+bool WinApp::InitInstance() { return true; }
+
+int WinApp::ExitInstance() { return m_quitCode; }
+
+void WinApp::SetMainWindow(HWND window, MessageFilter* filter) {
+    m_mainWindow = window;
+    m_mainFilter = filter;
+}
+
+int WinApp::RunMessageLoop() {
+    MSG message = {};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (m_mainFilter != nullptr && m_mainFilter->PreTranslateMessage(message)) {
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void WinApp::SetRegistryKey(const std::wstring& root) { m_registryRoot = root; }
+
+std::wstring WinApp::ProfileSectionPath(const std::wstring& section) const {
+    return L"Software\\" + m_registryRoot + L"\\" + m_appName + L"\\" + section;
+}
+
+bool WinApp::WriteProfileString(const std::wstring& section, const std::wstring& entry,
+                                const std::wstring& value) {
+    UniqueRegistryKey key;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,
+                          KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(key.Get(), entry.c_str(), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(value.c_str()),
+                            bytes) == ERROR_SUCCESS;
+}
+
+bool WinApp::WriteProfileInt(const std::wstring& section, const std::wstring& entry, int value) {
+    UniqueRegistryKey key;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,
+                          KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const DWORD data = static_cast<DWORD>(value);
+    return ::RegSetValueExW(key.Get(), entry.c_str(), 0, REG_DWORD,
+                            reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+}
+
+std::wstring WinApp::GetProfileString(const std::wstring& section, const std::wstring& entry,
+                                      const std::wstring& defaultValue) const {
+    UniqueRegistryKey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
+                        key.Receive()) != ERROR_SUCCESS) {
+        return defaultValue;
+    }
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type, nullptr, &bytes) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return defaultValue;
+    }
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type,
+                           reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS) {
+        return defaultValue;
+    }
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return value;
+}
+
+int WinApp::GetProfileInt(const std::wstring& section, const std::wstring& entry,
+                          int defaultValue) const {
+    UniqueRegistryKey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
+                        key.Receive()) != ERROR_SUCCESS) {
+        return defaultValue;
+    }
+    DWORD type = 0;
+    DWORD data = 0;
+    DWORD bytes = sizeof data;
+    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type,
+                           reinterpret_cast<BYTE*>(&data), &bytes) != ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return defaultValue;
+    }
+    return static_cast<int>(data);
+}

@@ -1,0 +1,19 @@
+// Resource identifiers shared by the .rc files and the code.
+#pragma once
+
+// String table.
+#define IDS_PRODUCT_NAME 102
+#define IDS_COMPANY_NAME 105
+#define IDS_LAUNCHER_TITLE 107
+#define IDS_UNINSTALL_TITLE 109
+#define IDS_LOGIN_PAGE_URL 114
+#define IDS_CACHE_CLEANING 116
+#define IDS_MAKER_FOLDER_INNER 117
+#define IDS_UPDATE_TEMP_EXE 118
+#define IDS_UPDATE_FOLDER_PREFIX 119
+#define IDS_UNINSTALL_COPY 120
+#define IDS_MAKER_FOLDER_OUTER 124
+#define IDS_PUBLISHER_SECTION 125
+#define IDS_VERSION_SERVER 191
+#define IDS_VERSION_QUERY 192
+#define IDS_SETTINGS_FILE 197

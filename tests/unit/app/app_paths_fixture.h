@@ -1,0 +1,12 @@
+// What each platform's folders should be, found independently of the code under test.
+#pragma once
+
+#include <string>
+
+// Called before any test touches the per-user folder (sets up the environment on Linux).
+void PrepareAppDataEnvironment();
+// The roaming application-data folder as the platform defines it, no trailing separator.
+std::wstring ExpectedAppDataFolder();
+std::wstring ExpectedCacheFolder();
+// Points the platform's application-data setting somewhere else.
+void ChangeAppDataEnvironment();

@@ -1,0 +1,4 @@
+// A program that exists only for its version resource (version_fixture.rc).
+int wmain() {
+    return 0;
+}
