@@ -1,10 +1,10 @@
 # GoogleTest for both builds: Debian's libgtest-dev natively, its sources cross-compiled for
 # Windows. Test programs for Windows run under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+enable_testing()
+
 if(TORVANE_FUZZ)
     return()
 endif()
-
-enable_testing()
 
 if(WIN32)
     set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)

@@ -1,0 +1,63 @@
+// The shipped executable itself carries the string table, version record and manifest.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "deployment.h"
+#include "resource.h"
+
+namespace {
+
+// The build path of Torvane.exe as Wine sees it (Z: is the host's root).
+std::wstring TorvaneExePath() {
+    std::wstring path = L"Z:";
+    for (const char* c = TORVANE_EXE_HOST_PATH; *c != '\0'; ++c) {
+        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
+    }
+    return path;
+}
+
+class TorvaneExeResourcesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_module = ::LoadLibraryExW(TorvaneExePath().c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(m_module, nullptr) << "cannot open Torvane.exe";
+    }
+    void TearDown() override {
+        if (m_module != nullptr) {
+            ::FreeLibrary(m_module);
+        }
+    }
+
+    std::wstring String(unsigned id) const {
+        const wchar_t* text = nullptr;
+        const int length = ::LoadStringW(m_module, id, reinterpret_cast<LPWSTR>(&text), 0);
+        return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : L"";
+    }
+
+    HMODULE m_module = nullptr;
+};
+
+TEST_F(TorvaneExeResourcesTest, CarriesTheStringTable) {
+    EXPECT_EQ(String(IDS_PRODUCT_NAME), L"Torvane");
+    EXPECT_EQ(String(IDS_LAUNCHER_TITLE), L"Torvane登录器");
+    EXPECT_EQ(String(IDS_CACHE_CLEANING), L"缓存清理中，请稍后……");
+    EXPECT_EQ(String(IDS_UNINSTALL_COPY), L"\\cache\\q5kqztmpu.exe");
+    EXPECT_EQ(String(IDS_SETTINGS_FILE), L"res//systemset.ini");
+    EXPECT_TRUE(String(IDS_LOGIN_PAGE_URL).ends_with(L"/rezazis/fwkqz/loginexe.php"));
+}
+
+TEST_F(TorvaneExeResourcesTest, CarriesVersionAndManifest) {
+    EXPECT_NE(::FindResourceW(m_module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION), nullptr);
+    HRSRC manifest = ::FindResourceW(m_module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(manifest, nullptr);
+    const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(m_module, manifest)));
+    const std::string text(bytes, ::SizeofResource(m_module, manifest));
+    EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
+}
+
+}  // namespace
