@@ -101,7 +101,7 @@ EntryPlace LocateEntry(std::string_view text, std::string_view section, std::str
             if (inSection) {
                 break;
             }
-            inSection = !place.sectionFound && NamesMatch(parsed.name, section);
+            inSection = NamesMatch(parsed.name, section);
             place.sectionFound = inSection;
         }
         if (!inSection || parsed.kind == LineKind::Blank || parsed.kind == LineKind::Comment) {

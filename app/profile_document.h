@@ -7,7 +7,8 @@
 // '=', the value after it (no '=': a name without a value). Blanks around names and values are
 // dropped. Lines before the first section belong to a section with an empty name. Names match
 // without regard to ASCII case (other characters match exactly); only the first matching section
-// and, inside it, the first matching entry count. A leading UTF-8 byte-order mark is skipped.
+// and, inside it, the first matching entry count; stored names count up to a NUL. A leading UTF-8
+// byte-order mark is skipped.
 #pragma once
 
 #include <cstddef>
@@ -24,7 +25,8 @@ std::optional<std::string_view> FindProfileValue(std::string_view text, std::str
 
 // The text with section/key set to value (its leading blanks dropped): an existing entry's line
 // is rewritten as "name=value" keeping its line end; a new key goes after the last entry of its
-// section; a new section goes at the end of the text. New lines end in CR LF. Every other byte is
+// section (before the comments and blank lines that follow it); a new section goes at the end of
+// the text. New lines end in CR LF. Every other byte is
 // kept. nullopt when the entry is not storable (IsStorableProfileEntry) or holds a NUL.
 std::optional<std::string> SetProfileValue(std::string_view text, std::string_view section,
                                            std::string_view key, std::string_view value);

@@ -147,7 +147,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const FileCont
 
 }  // namespace
 
-std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
+std::wstring ReadProfileValue(const std::wstring& section, const std::wstring& key,
                                const std::wstring& defaultValue, const std::wstring& path,
                                std::size_t bufferSize) {
     const FileContents file = ReadProfileFile(WideToUtf8(path));
@@ -158,7 +158,7 @@ std::wstring ReadProfileString(const std::wstring& section, const std::wstring& 
     return ReadProfileText(text, section, key, defaultValue, bufferSize);
 }
 
-bool WriteProfileString(const std::wstring& section, const std::wstring& key,
+bool WriteProfileValue(const std::wstring& section, const std::wstring& key,
                         const std::wstring& value, const std::wstring& path) {
     const std::string filePath = WideToUtf8(path);
     const FileContents file = ReadProfileFile(filePath);

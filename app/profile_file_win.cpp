@@ -1,6 +1,4 @@
 #include <windows.h>
-// <windows.h> maps this name to the win.ini function WriteProfileStringW; ours is a different one.
-#undef WriteProfileString
 
 #include <algorithm>
 #include <string_view>
@@ -9,7 +7,7 @@
 #include "app/profile_entry.h"
 #include "app/profile_file.h"
 
-std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
+std::wstring ReadProfileValue(const std::wstring& section, const std::wstring& key,
                                const std::wstring& defaultValue, const std::wstring& path,
                                std::size_t bufferSize) {
     const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bufferSize, MAXDWORD));
@@ -22,7 +20,7 @@ std::wstring ReadProfileString(const std::wstring& section, const std::wstring& 
     return std::wstring(buffer.data(), std::min<DWORD>(length, size - 1));
 }
 
-bool WriteProfileString(const std::wstring& section, const std::wstring& key,
+bool WriteProfileValue(const std::wstring& section, const std::wstring& key,
                         const std::wstring& value, const std::wstring& path) {
     // The platform would write a line break in a value as a new line (even a new section) and
     // crashes on empty names; such entries are refused here, as on Linux.

@@ -9,14 +9,14 @@
 void ReadSetting(std::wstring section, std::wstring key, std::wstring defaultValue,
                  wchar_t (&buffer)[kSettingBufferLength]) {
     const std::wstring value =
-        ReadProfileString(section, key, defaultValue, GetSettingsFilePath(), kSettingBufferLength);
+        ReadProfileValue(section, key, defaultValue, GetSettingsFilePath(), kSettingBufferLength);
     const std::size_t length = std::min<std::size_t>(value.size(), kSettingBufferLength - 1);
     std::copy_n(value.begin(), length, buffer);
     buffer[length] = L'\0';
 }
 
 void WriteSetting(std::wstring section, std::wstring key, std::wstring value) {
-    WriteProfileString(section, key, value, GetSettingsFilePath());
+    WriteProfileValue(section, key, value, GetSettingsFilePath());
 }
 
 long SettingToNumber(const wchar_t* text) {

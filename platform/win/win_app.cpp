@@ -81,7 +81,7 @@ bool WinApp::WriteProfileString(const std::wstring& section, const std::wstring&
                             bytes) == ERROR_SUCCESS;
 }
 
-bool WinApp::WriteProfileInt(const std::wstring& section, const std::wstring& entry, int value) {
+bool WinApp::WriteProfileNumber(const std::wstring& section, const std::wstring& entry, int value) {
     UniqueRegistryKey key;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,
                           KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
@@ -92,7 +92,7 @@ bool WinApp::WriteProfileInt(const std::wstring& section, const std::wstring& en
                             reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
 }
 
-std::wstring WinApp::GetProfileString(const std::wstring& section, const std::wstring& entry,
+std::wstring WinApp::GetProfileText(const std::wstring& section, const std::wstring& entry,
                                       const std::wstring& defaultValue) const {
     UniqueRegistryKey key;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
@@ -115,7 +115,7 @@ std::wstring WinApp::GetProfileString(const std::wstring& section, const std::ws
     return value;
 }
 
-int WinApp::GetProfileInt(const std::wstring& section, const std::wstring& entry,
+int WinApp::GetProfileNumber(const std::wstring& section, const std::wstring& entry,
                           int defaultValue) const {
     UniqueRegistryKey key;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,

@@ -45,10 +45,10 @@ public:
     std::wstring ProfileSectionPath(const std::wstring& section) const;
     bool WriteProfileString(const std::wstring& section, const std::wstring& entry,
                             const std::wstring& value);
-    bool WriteProfileInt(const std::wstring& section, const std::wstring& entry, int value);
-    std::wstring GetProfileString(const std::wstring& section, const std::wstring& entry,
+    bool WriteProfileNumber(const std::wstring& section, const std::wstring& entry, int value);
+    std::wstring GetProfileText(const std::wstring& section, const std::wstring& entry,
                                   const std::wstring& defaultValue) const;
-    int GetProfileInt(const std::wstring& section, const std::wstring& entry,
+    int GetProfileNumber(const std::wstring& section, const std::wstring& entry,
                       int defaultValue) const;
 
 protected:

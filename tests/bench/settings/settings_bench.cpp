@@ -41,7 +41,7 @@ private:
 void BM_ReadDefaultFile(benchmark::State& state) {
     const DefaultFileInTemporaryFolder file;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadProfileString(L"Setting", L"fullscreen", L"0", file.Path()));
+        benchmark::DoNotOptimize(ReadProfileValue(L"Setting", L"fullscreen", L"0", file.Path()));
     }
 }
 BENCHMARK(BM_ReadDefaultFile);
@@ -53,7 +53,7 @@ void BM_WriteDefaultFile(benchmark::State& state) {
     for (auto _ : state) {
         odd = !odd;
         benchmark::DoNotOptimize(
-            WriteProfileString(L"Setting", L"start", odd ? L"1001" : L"-1", file.Path()));
+            WriteProfileValue(L"Setting", L"start", odd ? L"1001" : L"-1", file.Path()));
     }
 }
 BENCHMARK(BM_WriteDefaultFile);

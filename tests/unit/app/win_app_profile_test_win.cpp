@@ -40,17 +40,17 @@ TEST_F(WinAppProfileTest, ValuesLandUnderRootAppNameAndSection) {
               std::wstring(L"Software\\") + kTestRoot + L"\\app_tests\\Kelmira");
     ASSERT_TRUE(m_app.WriteProfileString(L"Kelmira", L"InstallPath", L"C:\\Games\\vantro"));
     EXPECT_EQ(ReadRaw(L"Kelmira", L"InstallPath"), L"C:\\Games\\vantro");
-    EXPECT_EQ(m_app.GetProfileString(L"Kelmira", L"InstallPath", L"-"), L"C:\\Games\\vantro");
+    EXPECT_EQ(m_app.GetProfileText(L"Kelmira", L"InstallPath", L"-"), L"C:\\Games\\vantro");
 
-    ASSERT_TRUE(m_app.WriteProfileInt(L"Kelmira", L"Count", 1001));
-    EXPECT_EQ(m_app.GetProfileInt(L"Kelmira", L"Count", -1), 1001);
+    ASSERT_TRUE(m_app.WriteProfileNumber(L"Kelmira", L"Count", 1001));
+    EXPECT_EQ(m_app.GetProfileNumber(L"Kelmira", L"Count", -1), 1001);
 }
 
 TEST_F(WinAppProfileTest, MissingValuesGiveTheDefault) {
-    EXPECT_EQ(m_app.GetProfileString(L"Nowhere", L"x", L"fallback"), L"fallback");
-    EXPECT_EQ(m_app.GetProfileInt(L"Nowhere", L"x", 7), 7);
+    EXPECT_EQ(m_app.GetProfileText(L"Nowhere", L"x", L"fallback"), L"fallback");
+    EXPECT_EQ(m_app.GetProfileNumber(L"Nowhere", L"x", 7), 7);
     ASSERT_TRUE(m_app.WriteProfileString(L"Kelmira", L"text", L"abc"));
-    EXPECT_EQ(m_app.GetProfileInt(L"Kelmira", L"text", 7), 7);
+    EXPECT_EQ(m_app.GetProfileNumber(L"Kelmira", L"text", 7), 7);
 }
 
 }  // namespace

@@ -74,19 +74,19 @@ TEST(ProfileFilePosix, Utf8RoundTrip) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "utf8.ini";
     const std::wstring value = L"v\u00E4rde \u4E2D\u6587 \U0001F600";
-    ASSERT_TRUE(WriteProfileString(L"R\u00E9glages", L"cl\u00E9", value, ToProfilePath(file)));
+    ASSERT_TRUE(WriteProfileValue(L"R\u00E9glages", L"cl\u00E9", value, ToProfilePath(file)));
     EXPECT_EQ(ReadFileBytes(file),
               "[R\xC3\xA9glages]\r\ncl\xC3\xA9=v\xC3\xA4rde \xE4\xB8\xAD\xE6\x96\x87 "
               "\xF0\x9F\x98\x80\r\n");
-    EXPECT_EQ(ReadProfileString(L"r\u00E9glages", L"CL\u00E9", L"d", ToProfilePath(file)), value);
+    EXPECT_EQ(ReadProfileValue(L"r\u00E9glages", L"CL\u00E9", L"d", ToProfilePath(file)), value);
 }
 
 TEST(ProfileFilePosix, InvalidUtf8ReadsAsReplacementCharacters) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "bad.ini";
     WriteFileBytes(file, "[S]\r\nk=a\xFF\xC3\r\nj=2\r\n");
-    EXPECT_EQ(ReadProfileString(L"S", L"k", L"d", ToProfilePath(file)), L"a\uFFFD\uFFFD");
-    EXPECT_EQ(ReadProfileString(L"S", L"j", L"d", ToProfilePath(file)), L"2");
+    EXPECT_EQ(ReadProfileValue(L"S", L"k", L"d", ToProfilePath(file)), L"a\uFFFD\uFFFD");
+    EXPECT_EQ(ReadProfileValue(L"S", L"j", L"d", ToProfilePath(file)), L"2");
 }
 
 TEST(ProfileFilePosix, WriteKeepsPermissions) {
@@ -94,7 +94,7 @@ TEST(ProfileFilePosix, WriteKeepsPermissions) {
     const auto file = folder.Path() / "mode.ini";
     WriteFileBytes(file, "[S]\r\nk=1\r\n");
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
-    ASSERT_TRUE(WriteProfileString(L"S", L"k", L"2", ToProfilePath(file)));
+    ASSERT_TRUE(WriteProfileValue(L"S", L"k", L"2", ToProfilePath(file)));
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
@@ -104,8 +104,8 @@ TEST(ProfileFilePosix, WriteKeepsPermissions) {
 TEST(ProfileFilePosix, FolderInPlaceOfFile) {
     const TemporaryFolder folder;
     const std::wstring path = ToProfilePath(folder.Path());
-    EXPECT_EQ(ReadProfileString(L"S", L"k", L"d", path), L"d");
-    EXPECT_FALSE(WriteProfileString(L"S", L"k", L"v", path));
+    EXPECT_EQ(ReadProfileValue(L"S", L"k", L"d", path), L"d");
+    EXPECT_FALSE(WriteProfileValue(L"S", L"k", L"v", path));
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 

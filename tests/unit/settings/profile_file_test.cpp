@@ -162,12 +162,12 @@ TEST_P(ProfileFileTest, MatchesWindows) {
         WriteFileBytes(file, *c.initial);
     }
     if (c.op == Op::Read) {
-        EXPECT_EQ(ReadProfileString(c.section, c.key, c.text, ToProfilePath(file)),
+        EXPECT_EQ(ReadProfileValue(c.section, c.key, c.text, ToProfilePath(file)),
                   Widen(expected));
         EXPECT_EQ(ReadFileBytes(file), c.initial) << "a read changed the file";
         return;
     }
-    EXPECT_EQ(WriteProfileString(c.section, c.key, c.text, ToProfilePath(file)), c.op == Op::Write);
+    EXPECT_EQ(WriteProfileValue(c.section, c.key, c.text, ToProfilePath(file)), c.op == Op::Write);
     EXPECT_EQ(ReadFileBytes(file), expected);
     // Nothing but the file itself appears in the folder (no temporary files left behind).
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
@@ -181,18 +181,18 @@ INSTANTIATE_TEST_SUITE_P(Table, ProfileFileTest, testing::ValuesIn(kCases),
 TEST(ProfileFileWrite, FolderThatDoesNotExistFails) {
     const TemporaryFolder folder;
     const auto file = folder.Path() / "missing" / "test.ini";
-    EXPECT_FALSE(WriteProfileString(L"S", L"k", L"v", ToProfilePath(file)));
+    EXPECT_FALSE(WriteProfileValue(L"S", L"k", L"v", ToProfilePath(file)));
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));
 }
 
 TEST(ProfileFileWrite, WrittenValuesReadBack) {
     const TemporaryFolder folder;
     const std::wstring file = ToProfilePath(folder.Path() / "test.ini");
-    ASSERT_TRUE(WriteProfileString(L"Setting", L"start", L"1001", file));
-    ASSERT_TRUE(WriteProfileString(L"Start", L"firststart", L"0", file));
-    ASSERT_TRUE(WriteProfileString(L"SETTING", L"Start", L"a=b", file));
-    EXPECT_EQ(ReadProfileString(L"setting", L"START", L"-1", file), L"a=b");
-    EXPECT_EQ(ReadProfileString(L"Start", L"firststart", L"1", file), L"0");
+    ASSERT_TRUE(WriteProfileValue(L"Setting", L"start", L"1001", file));
+    ASSERT_TRUE(WriteProfileValue(L"Start", L"firststart", L"0", file));
+    ASSERT_TRUE(WriteProfileValue(L"SETTING", L"Start", L"a=b", file));
+    EXPECT_EQ(ReadProfileValue(L"setting", L"START", L"-1", file), L"a=b");
+    EXPECT_EQ(ReadProfileValue(L"Start", L"firststart", L"1", file), L"0");
     EXPECT_EQ(ReadFileBytes(FromProfilePath(file)),
               "[Setting]\r\nstart=a=b\r\n[Start]\r\nfirststart=0\r\n");
 }

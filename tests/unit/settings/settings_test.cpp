@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -23,17 +24,26 @@ class SettingsTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { PrepareUserDataFolder(); }
 
-    // Starts without a settings file; whatever was there before comes back afterwards.
+    // Starts without a settings file; whatever was there before comes back afterwards, and
+    // folders the test created go again.
     void SetUp() override {
         m_file = FromProfilePath(GetSettingsFilePath());
         m_saved = ReadFileBytes(m_file);
         std::filesystem::remove(m_file);
+        for (auto folder = m_file.parent_path(); !std::filesystem::exists(folder);
+             folder = folder.parent_path()) {
+            m_createdFolders.push_back(folder);
+        }
     }
 
     void TearDown() override {
         std::filesystem::remove(m_file);
         if (m_saved) {
             WriteFileBytes(m_file, *m_saved);
+        }
+        for (const auto& folder : m_createdFolders) {
+            std::error_code notEmpty;
+            std::filesystem::remove(folder, notEmpty);  // never takes anything else along
         }
     }
 
@@ -50,6 +60,7 @@ protected:
 
     std::filesystem::path m_file;
     std::optional<std::string> m_saved;
+    std::vector<std::filesystem::path> m_createdFolders;  // deepest first
 };
 
 TEST_F(SettingsTest, PathIsInsideUserDataFolder) {

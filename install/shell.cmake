@@ -1,0 +1,1 @@
+# torvane_install_shell
