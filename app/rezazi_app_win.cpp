@@ -6,13 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/launch_roles.h"
-
-namespace {
-
-// Root of the per-application registry profile below HKCU\Software.
-constexpr wchar_t kRegistryRoot[] = L"应用程序向导生成的本地应用程序";
-
-}  // namespace
+#include "app/registry_root.h"
 
 bool CRezazi_Q5App::InitInstance() {
     RunSharedSetUp();

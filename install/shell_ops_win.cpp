@@ -1,4 +1,5 @@
 #include <windows.h>
+
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -15,7 +16,9 @@ constexpr FILEOP_FLAGS kDeleteFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLO
 constexpr UINT kNotifyFlags = SHCNF_PATHW | SHCNF_FLUSH;
 
 // The shell expands wildcards in the file-name part of a source; no file name can hold them.
-bool HoldsWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != path.npos; }
+bool HoldsWildcard(const std::wstring& path) {
+    return path.find_first_of(L"*?") != path.npos;
+}
 
 bool DeleteThroughShell(const std::wstring& path) {
     // The source list: the one path, then two terminating NULs (c_str adds the second).
@@ -39,7 +42,7 @@ bool SaveShortcut(const std::wstring& target, const std::wstring& arguments,
     if (FAILED(link.QueryInterface(IID_IPersistFile, file))) {
         return false;
     }
-    // Like the shell's own dialogs, the setters' results are not examined: only the save counts.
+    // The setters' results are not examined: the save is what tells whether a shortcut exists.
     link->SetPath(target.c_str());
     link->SetArguments(arguments.c_str());
     link->SetDescription(L"");

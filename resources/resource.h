@@ -17,3 +17,19 @@
 #define IDS_VERSION_SERVER 191
 #define IDS_VERSION_QUERY 192
 #define IDS_SETTINGS_FILE 197
+
+// The embedded archive (resource type "ZIP").
+#define IDR_EMBEDDED_ZIP 269
+
+// Tray menu and its commands.
+#define IDR_TRAY_MENU 151
+#define ID_TRAY_SHOWHIDE 32775
+#define ID_TRAY_CLEANCACHE 32776
+#define ID_TRAY_EXIT 32777
+
+// The frame's accelerators: F5 gives a command that does nothing, so F5 never reaches the page.
+#define IDR_FRAME_ACCELERATORS 303
+#define ID_ACCEL_REFRESH 32778
+
+// The application icon (window, tray, executable).
+#define IDI_MAIN_ICON 273

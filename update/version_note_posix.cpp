@@ -8,7 +8,12 @@
 
 namespace {
 
+// Test programs that play other versions of the launcher name their own version.
+#ifdef TORVANE_VERSION_NOTE_TEXT
+constexpr char kVersionText[] = TORVANE_VERSION_NOTE_TEXT;
+#else
 constexpr char kVersionText[] = TORVANE_FILE_VERSION_TEXT;
+#endif
 
 constexpr std::size_t PadTo4(std::size_t size) {
     return (size + 3) & ~std::size_t{3};

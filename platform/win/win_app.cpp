@@ -1,6 +1,7 @@
 #include "platform/win/win_app.h"
 
 #include "platform/win/win_handles.h"
+#include "platform/win/window_object.h"
 
 namespace {
 
@@ -45,15 +46,10 @@ bool WinApp::InitInstance() { return true; }
 
 int WinApp::ExitInstance() { return m_quitCode; }
 
-void WinApp::SetMainWindow(HWND window, MessageFilter* filter) {
-    m_mainWindow = window;
-    m_mainFilter = filter;
-}
-
 int WinApp::RunMessageLoop() {
     MSG message = {};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (m_mainFilter != nullptr && m_mainFilter->PreTranslateMessage(message)) {
+        if (RouteQueuedMessage(message)) {
             continue;
         }
         ::TranslateMessage(&message);
@@ -68,7 +64,7 @@ std::wstring WinApp::ProfileSectionPath(const std::wstring& section) const {
     return L"Software\\" + m_registryRoot + L"\\" + m_appName + L"\\" + section;
 }
 
-bool WinApp::WriteProfileString(const std::wstring& section, const std::wstring& entry,
+bool WinApp::WriteProfileText(const std::wstring& section, const std::wstring& entry,
                                 const std::wstring& value) {
     UniqueRegistryKey key;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,

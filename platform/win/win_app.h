@@ -1,19 +1,11 @@
 // The application object of the Windows build: one global instance per process, whose
 // InitInstance decides whether the message loop runs, and whose ExitInstance gives the exit code.
+// The loop offers every queued message to our window objects first (window_object.h).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-
-// A window that wants to see messages before they are dispatched (accelerators, dialog keys).
-class MessageFilter {
-public:
-    virtual bool PreTranslateMessage(MSG& message) = 0;
-
-protected:
-    ~MessageFilter() = default;
-};
 
 class WinApp {
 public:
@@ -34,7 +26,7 @@ public:
 
     HINSTANCE Instance() const { return m_instance; }
     HWND MainWindow() const { return m_mainWindow; }
-    void SetMainWindow(HWND window, MessageFilter* filter = nullptr);
+    void SetMainWindow(HWND window) { m_mainWindow = window; }
 
     // The executable's file name without extension; names the registry profile key.
     const std::wstring& AppName() const { return m_appName; }
@@ -43,7 +35,7 @@ public:
     void SetRegistryKey(const std::wstring& root);
     const std::wstring& RegistryRoot() const { return m_registryRoot; }
     std::wstring ProfileSectionPath(const std::wstring& section) const;
-    bool WriteProfileString(const std::wstring& section, const std::wstring& entry,
+    bool WriteProfileText(const std::wstring& section, const std::wstring& entry,
                             const std::wstring& value);
     bool WriteProfileNumber(const std::wstring& section, const std::wstring& entry, int value);
     std::wstring GetProfileText(const std::wstring& section, const std::wstring& entry,
@@ -57,7 +49,6 @@ protected:
 private:
     HINSTANCE m_instance = nullptr;
     HWND m_mainWindow = nullptr;
-    MessageFilter* m_mainFilter = nullptr;
     std::wstring m_appName;
     std::wstring m_registryRoot;
     int m_quitCode = 0;

@@ -31,10 +31,13 @@ const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new AppDataEn
 void PrepareAppDataEnvironment() {
     ::setenv("XDG_DATA_HOME", (TestRoot() / "data/").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (TestRoot() / "cache").c_str(), 1);
+    ::setenv("XDG_DESKTOP_DIR", (TestRoot() / "desktop").c_str(), 1);
 }
 
 std::wstring ExpectedAppDataFolder() { return Utf8ToWide((TestRoot() / "data").string()); }
 
 std::wstring ExpectedCacheFolder() { return Utf8ToWide((TestRoot() / "cache/vantro").string()); }
+
+std::filesystem::path FsPathOf(const std::wstring& path) { return WideToUtf8(path); }
 
 void ChangeAppDataEnvironment() { ::setenv("XDG_DATA_HOME", "/elsewhere", 1); }

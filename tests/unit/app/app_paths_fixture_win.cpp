@@ -18,4 +18,6 @@ std::wstring ExpectedAppDataFolder() {
 
 std::wstring ExpectedCacheFolder() { return ExpectedAppDataFolder() + L"\\cache"; }
 
+std::filesystem::path FsPathOf(const std::wstring& path) { return path; }
+
 void ChangeAppDataEnvironment() { ::SetEnvironmentVariableW(L"APPDATA", L"C:\\elsewhere"); }

@@ -60,4 +60,43 @@ TEST_F(TorvaneExeResourcesTest, CarriesVersionAndManifest) {
     EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
 }
 
+TEST_F(TorvaneExeResourcesTest, CarriesTheTrayMenuInItsOrder) {
+    HMENU menu = ::LoadMenuW(m_module, MAKEINTRESOURCEW(IDR_TRAY_MENU));
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = ::GetSubMenu(menu, 0);
+    ASSERT_NE(popup, nullptr);
+    const std::pair<UINT, std::wstring> items[] = {{ID_TRAY_SHOWHIDE, L"隐藏/显示(F10)"},
+                                                   {ID_TRAY_CLEANCACHE, L"清理缓存"},
+                                                   {ID_TRAY_EXIT, L"退出"}};
+    ASSERT_EQ(::GetMenuItemCount(popup), 3);
+    for (int i = 0; i < 3; ++i) {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(popup, i, text, 64, MF_BYPOSITION);
+        EXPECT_EQ(::GetMenuItemID(popup, i), items[i].first);
+        EXPECT_EQ(std::wstring(text), items[i].second);
+    }
+    ::DestroyMenu(menu);
+}
+
+TEST_F(TorvaneExeResourcesTest, F5IsTheOnlyAccelerator) {
+    HACCEL table = ::LoadAcceleratorsW(m_module, MAKEINTRESOURCEW(IDR_FRAME_ACCELERATORS));
+    ASSERT_NE(table, nullptr);
+    ACCEL entries[4] = {};
+    ASSERT_EQ(::CopyAcceleratorTableW(table, entries, 4), 1);
+    EXPECT_EQ(entries[0].key, VK_F5);
+    EXPECT_EQ(entries[0].cmd, ID_ACCEL_REFRESH);
+    EXPECT_TRUE(entries[0].fVirt & FVIRTKEY);
+    ::DestroyAcceleratorTable(table);
+}
+
+TEST_F(TorvaneExeResourcesTest, CarriesTheArchiveOfDefaults) {
+    HRSRC archive = ::FindResourceW(m_module, MAKEINTRESOURCEW(IDR_EMBEDDED_ZIP), L"ZIP");
+    ASSERT_NE(archive, nullptr);
+    const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(m_module, archive)));
+    const std::string data(bytes, ::SizeofResource(m_module, archive));
+    EXPECT_EQ(data.substr(0, 4), "PK\x03\x04");
+    EXPECT_NE(data.find("systemset.ini"), std::string::npos);
+    EXPECT_NE(data.find("uninstall.ico"), std::string::npos);
+}
+
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(WinAppProfileTest, AppNameIsTheExecutableWithoutExtension) {
 TEST_F(WinAppProfileTest, ValuesLandUnderRootAppNameAndSection) {
     EXPECT_EQ(m_app.ProfileSectionPath(L"Kelmira"),
               std::wstring(L"Software\\") + kTestRoot + L"\\app_tests\\Kelmira");
-    ASSERT_TRUE(m_app.WriteProfileString(L"Kelmira", L"InstallPath", L"C:\\Games\\vantro"));
+    ASSERT_TRUE(m_app.WriteProfileText(L"Kelmira", L"InstallPath", L"C:\\Games\\vantro"));
     EXPECT_EQ(ReadRaw(L"Kelmira", L"InstallPath"), L"C:\\Games\\vantro");
     EXPECT_EQ(m_app.GetProfileText(L"Kelmira", L"InstallPath", L"-"), L"C:\\Games\\vantro");
 
@@ -49,7 +49,7 @@ TEST_F(WinAppProfileTest, ValuesLandUnderRootAppNameAndSection) {
 TEST_F(WinAppProfileTest, MissingValuesGiveTheDefault) {
     EXPECT_EQ(m_app.GetProfileText(L"Nowhere", L"x", L"fallback"), L"fallback");
     EXPECT_EQ(m_app.GetProfileNumber(L"Nowhere", L"x", 7), 7);
-    ASSERT_TRUE(m_app.WriteProfileString(L"Kelmira", L"text", L"abc"));
+    ASSERT_TRUE(m_app.WriteProfileText(L"Kelmira", L"text", L"abc"));
     EXPECT_EQ(m_app.GetProfileNumber(L"Kelmira", L"text", 7), 7);
 }
 

@@ -1,0 +1,68 @@
+"""The launcher's crest: a gold-rimmed navy shield bearing a sword. Used by the icon, the caption
+strip, the login splash and popup, so that every window carries the same mark."""
+from paint import Pen, glow, paint, shift, vgradient
+import palette as P
+
+
+def _quad(p0, p1, p2, steps=24):
+    out = []
+    for i in range(1, steps + 1):
+        t = i / steps
+        a, b, c = (1 - t) ** 2, 2 * (1 - t) * t, t * t
+        out.append((a * p0[0] + b * p1[0] + c * p2[0], a * p0[1] + b * p1[1] + c * p2[1]))
+    return out
+
+
+def shield_outline(cx, top, height, width):
+    """A heater shield: a top edge with a shallow central peak, straight sides, curved to a tip."""
+    half = width / 2
+    shoulder = top + height * 0.44
+    tip = (cx, top + height)
+    left = [(cx - half, top + height * 0.06)] + [(cx - half, shoulder)]
+    left += _quad((cx - half, shoulder), (cx - half, top + height * 0.80), tip)
+    right = _quad(tip, (cx + half, top + height * 0.80), (cx + half, shoulder))
+    right += [(cx + half, top + height * 0.06)]
+    peak = [(cx - half * 0.45, top + height * 0.04), (cx, top), (cx + half * 0.45, top + height * 0.04)]
+    return left + right + list(reversed(peak))
+
+
+def _sword(pen, cx, top, height, width):
+    blade_w = width * 0.11
+    guard_y = top + height * 0.34
+    pen.polygon([(cx - blade_w / 2, guard_y), (cx + blade_w / 2, guard_y),
+                 (cx + blade_w / 2, top + height * 0.72), (cx, top + height * 0.84),
+                 (cx - blade_w / 2, top + height * 0.72)])
+    guard_half = width * 0.26
+    guard_h = height * 0.055
+    pen.rounded_rect((cx - guard_half, guard_y - guard_h, cx + guard_half, guard_y), guard_h / 2)
+    grip_w = width * 0.07
+    pen.rect((cx - grip_w / 2, top + height * 0.19, cx + grip_w / 2, guard_y - guard_h))
+    r = height * 0.05
+    pen.ellipse((cx - r, top + height * 0.19 - 1.6 * r, cx + r, top + height * 0.19 + 0.4 * r))
+
+
+def draw_emblem(base, cx, top, height, shadow=True, glow_colour=None):
+    """Paints the crest onto base (RGBA) with the shield's top at 'top', centred on cx."""
+    size = base.size
+    width = height * 0.82
+    rim = max(1.0, height * 0.07)
+    outer = Pen(size).polygon(shield_outline(cx, top, height, width)).mask()
+    inner = Pen(size).polygon(
+        shield_outline(cx, top + rim, height - rim * 2.3, width - rim * 2)).mask()
+    sword = Pen(size)
+    _sword(sword, cx, top, height, width)
+    sword = sword.mask()
+    if glow_colour:
+        glow(base, outer, glow_colour, max(2, height * 0.12))
+    if shadow:
+        glow(base, shift(outer, 0, max(1, round(height * 0.04))), (0, 0, 0, 170),
+             max(1, height * 0.05))
+    gold = vgradient(size, [(0, P.GOLD_PALE), ((top + height * 0.5) / size[1], P.GOLD),
+                            (min(1, (top + height) / size[1]), P.GOLD_SHADOW)])
+    paint(base, gold, outer)
+    field = vgradient(size, [(max(0, top / size[1]), P.SLATE_LIGHT),
+                             (min(1, (top + height) / size[1]), P.NAVY_DEEP)])
+    paint(base, field, inner)
+    blade = vgradient(size, [(max(0, top / size[1]), P.GOLD_PALE),
+                             (min(1, (top + height) / size[1]), P.GOLD_DEEP)])
+    paint(base, blade, sword)
