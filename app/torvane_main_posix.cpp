@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/uninstall.h"
+#include "install/installation.h"
 #include "platform/posix/utf8.h"
 
 namespace {
@@ -38,7 +40,19 @@ const char* RoleName(LaunchRole role) {
 
 int main(int argc, char** argv) {
     const LaunchChoice choice = ChooseLaunchRole(JoinArguments(argc, argv));
-    // The Linux windows arrive with the GTK shell; until then the process names its role.
-    std::fprintf(stderr, "torvane: role not built yet on Linux: %s\n", RoleName(choice.role));
+    switch (choice.role) {
+        case LaunchRole::UninstallRemoval:
+            RunUninstallRemovalStage(choice.uninstallPath);
+            return 0;
+        case LaunchRole::NormalLauncher:
+            // The login window runs the pass when it opens; until the GTK windows exist, the
+            // start runs it itself.
+            RunInstallation();
+            break;
+        default:
+            break;
+    }
+    // The Linux windows arrive with the GTK shell; until then the process names what is missing.
+    std::fprintf(stderr, "torvane: not built yet on Linux: %s\n", RoleName(choice.role));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -46,12 +47,10 @@ bool MoveToTrash(const std::string& path) {
 
 bool WriteEntry(const std::string& path, const std::string& text) {
     GError* failure = nullptr;
-    if (g_file_set_contents(path.c_str(), text.data(), static_cast<gssize>(text.size()),
-                            &failure)) {
-        return true;
-    }
+    const bool written =
+        g_file_set_contents(path.c_str(), text.data(), static_cast<gssize>(text.size()), &failure);
     const UniqueGError error(failure);
-    return false;
+    return written;
 }
 
 std::wstring NameWithoutExtension(const std::wstring& linkName) {

@@ -39,14 +39,17 @@ void CreateFolderChain(const std::vector<std::wstring>& folders) {
 
 }  // namespace
 
-ZipArchive::~ZipArchive() { Close(); }
+ZipArchive::~ZipArchive() {
+    Close();
+}
 
 ZipResult ZipArchive::Open(const void* buffer, std::size_t length) {
     if (m_open) {
         return kZipAlreadyOpen;
     }
     m_baseFolder = AsBaseFolder(ZipCurrentFolder());
-    const ZipBytes source(static_cast<const unsigned char*>(buffer), buffer != nullptr ? length : 0);
+    const ZipBytes source(static_cast<const unsigned char*>(buffer),
+                          buffer != nullptr ? length : 0);
     ZipEndRecord end;
     if (!FindZipEndRecord(source, end)) {
         return kZipCannotOpen;
@@ -140,8 +143,8 @@ bool ZipArchive::MoveCursor(int index) {
     }
     if (!m_cursorValid || index < m_cursorIndex) {
         m_cursorIndex = 0;
-        m_cursorValid = ReadZipCentralHeader(
-            m_source, m_end.bytesInFront + m_end.directoryOffset, m_cursor);
+        m_cursorValid =
+            ReadZipCentralHeader(m_source, m_end.bytesInFront + m_end.directoryOffset, m_cursor);
     }
     while (m_cursorValid && m_cursorIndex < index) {
         m_cursorValid = ReadZipCentralHeader(m_source, m_cursor.NextPosition(), m_cursor);

@@ -143,14 +143,12 @@ ZipResult ReadZipLocalHeader(ZipBytes source, const ZipEndRecord& end,
     const std::uint32_t uncompressedSize = fields.U32();
     const std::uint16_t nameLength = fields.U16();
     const std::uint16_t extraLength = fields.U16();
-    if (method != central.method ||
-        (method != kZipMethodStored && method != kZipMethodDeflated)) {
+    if (method != central.method || (method != kZipMethodStored && method != kZipMethodDeflated)) {
         return kZipHeaderMismatch;
     }
     const bool sizesFollowData = (flags & kZipFlagDataDescriptor) != 0;
-    if (!sizesFollowData &&
-        (crc32 != central.crc32 || compressedSize != central.compressedSize ||
-         uncompressedSize != central.uncompressedSize)) {
+    if (!sizesFollowData && (crc32 != central.crc32 || compressedSize != central.compressedSize ||
+                             uncompressedSize != central.uncompressedSize)) {
         return kZipHeaderMismatch;
     }
     if (nameLength != central.nameLength) {

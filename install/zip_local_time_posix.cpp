@@ -22,8 +22,7 @@ bool LocalTimeToZipFileTime(const ZipCalendarTime& local, std::uint64_t& fileTim
     if (when == static_cast<std::time_t>(-1)) {
         return false;
     }
-    fileTime = static_cast<std::uint64_t>((static_cast<std::int64_t>(when) +
-                                           kSecondsFrom1601To1970) *
-                                          kTicksPerSecond);
+    fileTime = static_cast<std::uint64_t>(
+        (static_cast<std::int64_t>(when) + kSecondsFrom1601To1970) * kTicksPerSecond);
     return true;
 }

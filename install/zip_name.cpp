@@ -7,7 +7,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsValidScalar(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }
+bool IsValidScalar(char32_t c) {
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
 
 // Decodes one sequence at bytes[i] into `out`; returns its length (1 for a malformed one, which
 // yields U+FFFD).
@@ -59,7 +61,9 @@ void AppendWide(std::wstring& out, char32_t c) {
     out.push_back(static_cast<wchar_t>(c));
 }
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
 
 // One pass of the rule: applies the first case that fits; false when none does.
 bool StripOnce(std::wstring& name) {
@@ -71,8 +75,8 @@ bool StripOnce(std::wstring& name) {
         name.erase(0, 1);
         return true;
     }
-    static constexpr std::array<std::wstring_view, 4> kParentSteps = {L"\\..\\", L"\\../",
-                                                                      L"/../", L"/..\\"};
+    static constexpr std::array<std::wstring_view, 4> kParentSteps = {L"\\..\\", L"\\../", L"/../",
+                                                                      L"/..\\"};
     for (const std::wstring_view step : kParentSteps) {
         const std::size_t at = name.find(step);
         if (at != std::wstring::npos) {

@@ -43,7 +43,8 @@ bool ApplyReadOnly(int file) {
     if (::fstat(file, &info) != 0) {
         return false;
     }
-    return (info.st_mode & kWriteBits) == 0 || ::fchmod(file, info.st_mode & 07777 & ~kWriteBits) == 0;
+    return (info.st_mode & kWriteBits) == 0 ||
+           ::fchmod(file, info.st_mode & 07777 & ~kWriteBits) == 0;
 }
 
 // O_NOFOLLOW: a symbolic link planted at the output path is not written through.
@@ -52,7 +53,8 @@ UniqueFd CreateOutputFile(const std::string& path, bool readOnly) {
         return UniqueFd();
     }
     const mode_t mode = readOnly ? 0444 : 0666;
-    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, mode));
+    UniqueFd file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, mode));
     if (file && readOnly && !ApplyReadOnly(file.Get())) {
         return UniqueFd();
     }
@@ -119,7 +121,9 @@ std::wstring ZipCurrentFolder() {
     return Utf8ToWide(buffer);
 }
 
-bool IsOrdinaryZipFileName(std::wstring_view) { return true; }
+bool IsOrdinaryZipFileName(std::wstring_view) {
+    return true;
+}
 
 ZipResult WriteZipFile(const std::wstring& path, std::uint32_t attributes,
                        const ZipFileTimes& times, ZipPieceSource& source) {

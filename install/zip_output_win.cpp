@@ -51,9 +51,9 @@ void RemoveFile(const std::wstring& path) {
 }
 
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return std::towupper(x) == std::towupper(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
 }
 
 // Device names count with any extension and with trailing spaces: "nul.txt", "CON ".
@@ -69,9 +69,8 @@ bool IsDeviceName(std::wstring_view name) {
         return true;
     }
     const bool numbered = stem.size() == 4 && stem[3] >= L'1' && stem[3] <= L'9';
-    return numbered &&
-           (EqualsIgnoringCase(stem.substr(0, 3), L"COM") ||
-            EqualsIgnoringCase(stem.substr(0, 3), L"LPT"));
+    return numbered && (EqualsIgnoringCase(stem.substr(0, 3), L"COM") ||
+                        EqualsIgnoringCase(stem.substr(0, 3), L"LPT"));
 }
 
 }  // namespace
@@ -105,8 +104,8 @@ bool IsOrdinaryZipFileName(std::wstring_view name) {
 ZipResult WriteZipFile(const std::wstring& path, std::uint32_t attributes,
                        const ZipFileTimes& times, ZipPieceSource& source) {
     const DWORD flags = attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
-    UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        flags, nullptr));
+    UniqueFileHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr));
     if (!file) {
         return kZipCannotOpen;
     }

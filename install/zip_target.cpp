@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
 
 bool IsAbsoluteOrDrive(std::wstring_view target) {
     return IsSeparator(target[0]) || (target.size() > 1 && target[1] == L':');
@@ -45,8 +47,8 @@ bool AreSafeLevels(const std::vector<std::wstring_view>& levels) {
 
 bool ResolveZipTarget(std::wstring_view base, std::wstring_view target, ZipTargetKind kind,
                       ZipTargetPath& path) {
-    if (base.empty() || base.size() > kZipMaxPath || target.empty() ||
-        IsAbsoluteOrDrive(target) || target.find(L'\0') != std::wstring_view::npos) {
+    if (base.empty() || base.size() > kZipMaxPath || target.empty() || IsAbsoluteOrDrive(target) ||
+        target.find(L'\0') != std::wstring_view::npos) {
         return false;
     }
     if (kind == ZipTargetKind::kFile && IsSeparator(target.back())) {
@@ -56,8 +58,8 @@ bool ResolveZipTarget(std::wstring_view base, std::wstring_view target, ZipTarge
     if (!AreSafeLevels(levels)) {
         return false;
     }
-    const std::size_t folderLevels = kind == ZipTargetKind::kFile ? levels.size() - 1
-                                                                  : levels.size();
+    const std::size_t folderLevels =
+        kind == ZipTargetKind::kFile ? levels.size() - 1 : levels.size();
     ZipTargetPath resolved;
     resolved.folders.emplace_back(base);
     std::wstring current(base);

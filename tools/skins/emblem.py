@@ -1,6 +1,8 @@
 """The launcher's crest: a gold-rimmed navy shield bearing a sword. Used by the icon, the caption
 strip, the login splash and popup, so that every window carries the same mark."""
-from paint import Pen, glow, paint, shift, vgradient
+from PIL import ImageChops
+
+from paint import Pen, glow, paint, radial, shift, vgradient
 import palette as P
 
 
@@ -66,3 +68,27 @@ def draw_emblem(base, cx, top, height, shadow=True, glow_colour=None):
     blade = vgradient(size, [(max(0, top / size[1]), P.GOLD_PALE),
                              (min(1, (top + height) / size[1]), P.GOLD_DEEP)])
     paint(base, blade, sword)
+    if height >= 60:
+        _details(base, cx, top, height, width, rim, outer, inner)
+
+
+def _details(base, cx, top, height, width, rim, outer, inner):
+    """What only shows at large sizes: a bevelled rim, a sheen on the field, the blade's fuller
+    and a gem in the cross-guard."""
+    size = base.size
+    bevel = ImageChops.subtract(outer, shift(outer, 0, max(1, round(rim * 0.35))))
+    paint(base, (255, 250, 225, 200), bevel)
+    inner_edge = ImageChops.subtract(inner, shift(inner, 0, max(1, round(rim * 0.3))))
+    paint(base, (0, 0, 0, 140), inner_edge)
+    sheen = radial(size, (cx - width * 0.18, top + height * 0.22), height * 0.5,
+                   (120, 150, 210, 70))
+    paint(base, sheen, inner)
+    fuller = Pen(size).stroke([(cx, top + height * 0.38), (cx, top + height * 0.70)],
+                              max(1.0, width * 0.025)).mask()
+    paint(base, (120, 84, 30, 170), fuller)
+    guard_y = top + height * 0.34 - height * 0.0275
+    r = height * 0.035
+    gem = Pen(size).ellipse((cx - r, guard_y - r, cx + r, guard_y + r)).mask()
+    paint(base, (150, 30, 40), gem)
+    spark = Pen(size).ellipse((cx - r * 0.5, guard_y - r * 0.6, cx, guard_y - r * 0.1)).mask()
+    paint(base, (255, 200, 200, 200), spark)

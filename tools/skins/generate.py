@@ -10,15 +10,16 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import app_icon  # noqa: E402
 import caption  # noqa: E402
-import login  # noqa: E402
 import msgbox  # noqa: E402
 import overlay  # noqa: E402
-import app_icon  # noqa: E402
+import popup  # noqa: E402
+import splash  # noqa: E402
 from inventory import ICON, ICON_SIZES, PICTURES  # noqa: E402
 from writers import header_text, picture_bytes, rc_text  # noqa: E402
 
-PAINTERS = (caption, login, msgbox, overlay, app_icon)
+PAINTERS = (caption, splash, popup, msgbox, overlay, app_icon)
 
 
 def draw_all():

@@ -15,21 +15,32 @@ class Pen:
         self.scale = scale
         self.image = Image.new("L", (size[0] * scale, size[1] * scale), 0)
         self.draw = ImageDraw.Draw(self.image)
+        self.zoom, self.origin = 1.0, (0.0, 0.0)
+
+    def place(self, origin, zoom):
+        """Later shapes are given in a local frame: picture = origin + zoom * local."""
+        self.origin, self.zoom = origin, zoom
+        return self
+
+    def _xy(self, x, y):
+        return ((self.origin[0] + x * self.zoom) * self.scale,
+                (self.origin[1] + y * self.zoom) * self.scale)
 
     def _points(self, points):
-        return [(x * self.scale, y * self.scale) for x, y in points]
+        return [self._xy(x, y) for x, y in points]
 
     def _box(self, box):
-        x0, y0, x1, y1 = box
-        s = self.scale
-        return (x0 * s, y0 * s, x1 * s - 1, y1 * s - 1)
+        x0, y0 = self._xy(box[0], box[1])
+        x1, y1 = self._xy(box[2], box[3])
+        return (x0, y0, x1 - 1, y1 - 1)
 
     def rect(self, box, value=255):
         self.draw.rectangle(self._box(box), fill=value)
         return self
 
     def rounded_rect(self, box, radius, value=255):
-        self.draw.rounded_rectangle(self._box(box), radius=radius * self.scale, fill=value)
+        self.draw.rounded_rectangle(self._box(box), radius=radius * self.zoom * self.scale,
+                                    fill=value)
         return self
 
     def ellipse(self, box, value=255):
@@ -42,7 +53,7 @@ class Pen:
 
     def stroke(self, points, width, value=255):
         """A polyline with round caps and joints."""
-        w = width * self.scale
+        w = width * self.zoom * self.scale
         self.draw.line(self._points(points), fill=value, width=max(1, round(w)), joint="curve")
         r = width / 2
         for x, y in (points[0], points[-1]):
@@ -50,7 +61,8 @@ class Pen:
         return self
 
     def arc(self, box, start, end, width, value=255):
-        self.draw.arc(self._box(box), start, end, fill=value, width=max(1, round(width * self.scale)))
+        self.draw.arc(self._box(box), start, end, fill=value,
+                      width=max(1, round(width * self.zoom * self.scale)))
         return self
 
     def mask(self):
@@ -164,7 +176,9 @@ def radial(size, centre, radius, inner, outer=None, falloff=1.0):
     outer = outer or inner[:3] + (0,)
     ramp = Image.new("RGBA", (256, 1))
     ramp.putdata([lerp(inner, outer, (i / 255) ** falloff) for i in range(256)])
-    distance = Image.radial_gradient("L").resize((round(radius * 2),) * 2, Image.BILINEAR)
+    # radial_gradient reaches 255 in its corners; rescale so that 255 falls on the inscribed circle.
+    distance = Image.radial_gradient("L").point(lambda v: min(255, round(v * 255 / 181)))
+    distance = distance.resize((round(radius * 2),) * 2, Image.BILINEAR)
     full = Image.new("L", size, 255)
     full.paste(distance, (round(centre[0] - radius), round(centre[1] - radius)))
     # Map distance (0 at the centre, 255 at the radius) through the ramp, channel by channel.

@@ -132,32 +132,38 @@ def _merlons(pen, x0, x1, top, width=5, gap=4):
         x += width + gap
 
 
-def castle(picture, ground):
-    """A castle on the left: a keep with a tall spire, two towers, walls with merlons, lit
-    windows and a pennant; lit from behind by the dusk."""
+def castle(picture, centre_x, ground, zoom):
+    """A castle: a keep with a tall spire, towers, walls with merlons, lit windows and a pennant,
+    lit from behind by the dusk. Drawn in a local frame whose keep stands at x 188 on ground 640."""
     size = picture.size
-    pen = Pen(size)
-    _tower(pen, 150, 226, 330, ground, 92)
-    _tower(pen, 82, 120, 392, ground, 58)
-    _tower(pen, 250, 292, 368, ground, 66)
-    _tower(pen, 36, 60, 470, ground, 40)
+    origin = (centre_x - 188 * zoom, ground - 640 * zoom)
+
+    def pen():
+        return Pen(size).place(origin, zoom)
+
+    body = pen()
+    _tower(body, 150, 226, 330, 640, 92)
+    _tower(body, 82, 120, 392, 640, 58)
+    _tower(body, 250, 292, 368, 640, 66)
+    _tower(body, 36, 60, 470, 640, 40)
     for x0, x1, top in ((120, 150, 452), (226, 250, 444), (60, 82, 492), (292, 332, 486)):
-        pen.rect((x0, top, x1, ground))
-        _merlons(pen, x0 + 1, x1, top)
-    pen.rect((140, 322, 236, 334))  # the keep's gallery
-    _merlons(pen, 141, 236, 322, 6, 4)
-    pen.stroke([(188, 238), (188, 212)], 1.4)  # flagpole
-    body = pen.mask()
-    paint(picture, vgradient(size, [(212 / size[1], (30, 30, 58)), (ground / size[1],
-                                                                  (11, 13, 28))]), body)
-    rim = ImageChops.subtract(body, shift(body, 2, 1))
-    paint(picture, (255, 178, 120, 130), rim)
-    flag = Pen(size).polygon([(188.7, 212), (214, 218), (204, 221), (214, 225), (188.7, 228)])
+        body.rect((x0, top, x1, 640))
+        _merlons(body, x0 + 1, x1, top)
+    body.rect((140, 322, 236, 334))  # the keep's gallery
+    _merlons(body, 141, 236, 322, 6, 4)
+    body.stroke([(188, 238), (188, 212)], 1.4)  # flagpole
+    body = body.mask()
+    top_y, bottom_y = origin[1] + 212 * zoom, ground
+    paint(picture, vgradient(size, [(top_y / size[1], (44, 40, 76)),
+                                    (bottom_y / size[1], (16, 17, 36))]), body)
+    paint(picture, (255, 178, 120, 120), ImageChops.subtract(body, shift(body, 2, 1)))
+    flag = pen().polygon([(188.7, 212), (214, 218), (204, 221), (214, 225), (188.7, 228)])
     paint(picture, P.GOLD, flag.mask())
-    windows = Pen(size)
+    windows = pen()
     for x0, y0, x1, y1 in ((183, 372, 193, 392), (166, 436, 174, 448), (202, 436, 210, 448),
                            (184, 490, 192, 502), (97, 424, 105, 436), (267, 402, 275, 414),
-                           (45, 500, 51, 508), (128, 480, 133, 487), (233, 474, 238, 481)):
+                           (45, 500, 51, 508), (128, 480, 133, 487), (233, 474, 238, 481),
+                           (101, 470, 106, 478), (271, 444, 276, 452), (310, 512, 315, 519)):
         windows.rounded_rect((x0, y0, x1, y1), (x1 - x0) / 2)
     lit = windows.mask()
     glow(picture, lit, (255, 170, 80, 255), 5, 1.2)

@@ -31,13 +31,15 @@ def landscape():
     S.range_layer(art, far, (96, 76, 124), (56, 50, 96), rim_colour=(255, 196, 150, 80))
     S.mist(art, 528, 30, (214, 170, 200, 48))
     mid = S.ridge(0, SIZE[0], 566, 84, seed=11)
+    # The watchtower stands behind the middle range, which hides its foot.
+    S.beacon_tower(art, 1104, S.height_at(mid, 1104) + 24, 110)
     S.range_layer(art, mid, (50, 44, 88), (28, 28, 58), rim_colour=(255, 176, 136, 70))
     S.mist(art, 592, 34, (190, 150, 200, 40))
-    S.castle(art, 640)
-    S.beacon_tower(art, 1104, S.height_at(mid, 1104) + 6, 92)
-    near = [(x, min(y, 598 + ((x - LOGO_X) / 175) ** 2 * 46) if 0 <= x <= 400 else y)
-            for x, y in S.ridge(0, SIZE[0], 636, 34, seed=19)]
-    S.range_layer(art, near, (18, 19, 38), (6, 8, 16), rim_colour=(255, 160, 120, 60))
+    S.castle(art, LOGO_X, 632, 0.8)
+    S.mist(art, 612, 26, (200, 160, 200, 46), 0, 420)
+    near = [(x, min(y, 604 + ((x - LOGO_X) / 230) ** 2 * 40)) for x, y in
+            S.ridge(0, SIZE[0], 650, 26, seed=19)]
+    S.range_layer(art, near, (18, 19, 38), (6, 8, 16), rim_colour=(255, 160, 120, 35))
     S.pines(art, near, 0, 23, (9, 11, 22), (14, 30),
             xs=[22, 31, 340, 352, 362, 1068, 1080, 1092, 1130, 1142])
     S.vignette(art, 120)

@@ -101,10 +101,10 @@ std::string BuildZip(const std::vector<CraftedEntry>& entries, std::string_view 
     std::string body;
     std::string central;
     for (const CraftedEntry& e : entries) {
-        const std::string packed =
-            e.packedData.value_or(e.method == 8 ? Deflate(e.data) : e.data);
+        const std::string packed = e.packedData.value_or(e.method == 8 ? Deflate(e.data) : e.data);
         const std::uint32_t crc = Crc32(e.data);
-        const auto compressed = e.compressedSize.value_or(static_cast<std::uint32_t>(packed.size()));
+        const auto compressed =
+            e.compressedSize.value_or(static_cast<std::uint32_t>(packed.size()));
         const auto uncompressed =
             e.uncompressedSize.value_or(static_cast<std::uint32_t>(e.data.size()));
         const auto offset = static_cast<std::uint32_t>(body.size());

@@ -17,7 +17,19 @@ std::string ExtendedTimestampBlock(std::optional<std::int32_t> write,
                                    std::optional<std::int32_t> access = std::nullopt,
                                    std::optional<std::int32_t> creation = std::nullopt);
 
+// One entry: honest fields by default; the setters chain, CraftedEntry("a", "x").Method(8).
 struct CraftedEntry {
+    CraftedEntry(std::string entryName, std::string entryData)
+        : name(std::move(entryName)), data(std::move(entryData)) {}
+
+    CraftedEntry& Method(std::uint16_t value) { return method = value, *this; }
+    CraftedEntry& MadeBy(std::uint16_t value) { return versionMadeBy = value, *this; }
+    CraftedEntry& Attributes(std::uint32_t value) { return externalAttributes = value, *this; }
+    CraftedEntry& Stamp(std::uint32_t value) { return dosDateTime = value, *this; }
+    CraftedEntry& Flags(std::uint16_t value) { return flags = value, *this; }
+    CraftedEntry& LocalExtra(std::string value) { return localExtra = std::move(value), *this; }
+    CraftedEntry& UncompressedSize(std::uint32_t value) { return uncompressedSize = value, *this; }
+
     std::string name;
     // The entry's bytes; with method 8 the builder deflates them.
     std::string data;
@@ -52,4 +64,6 @@ void PatchU16(std::string& bytes, std::size_t at, std::uint16_t value);
 void PatchU32(std::string& bytes, std::size_t at, std::uint32_t value);
 
 // Where the end record starts in an archive built without a comment.
-inline std::size_t EndRecordAt(const std::string& archive) { return archive.size() - 22; }
+inline std::size_t EndRecordAt(const std::string& archive) {
+    return archive.size() - 22;
+}

@@ -24,13 +24,17 @@ std::filesystem::path PathFromWide(const std::wstring& text) {
     return std::filesystem::path(WideToUtf8(text));
 }
 
-std::wstring WideFromUtf8(std::string_view text) { return Utf8ToWide(text); }
+std::wstring WideFromUtf8(std::string_view text) {
+    return Utf8ToWide(text);
+}
 
 bool IsReadOnlyOnDisk(const std::filesystem::path& path) {
     return (Stat(path).st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-void MakeReadOnlyOnDisk(const std::filesystem::path& path) { ::chmod(path.c_str(), 0444); }
+void MakeReadOnlyOnDisk(const std::filesystem::path& path) {
+    ::chmod(path.c_str(), 0444);
+}
 
 std::uint64_t WriteTimeOnDisk(const std::filesystem::path& path) {
     return ToFileTime(Stat(path).st_mtim);

@@ -11,20 +11,21 @@ std::uint64_t Ticks(const FILETIME& time) {
 
 // FILE_FLAG_BACKUP_SEMANTICS lets folders be opened as well.
 bool ReadTimes(const std::filesystem::path& path, FILETIME& access, FILETIME& write) {
-    UniqueFileHandle file(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                        nullptr));
+    UniqueFileHandle file(::CreateFileW(
+        path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return file && ::GetFileTime(file.Get(), nullptr, &access, &write);
 }
 
 }  // namespace
 
-std::filesystem::path PathFromWide(const std::wstring& text) { return std::filesystem::path(text); }
+std::filesystem::path PathFromWide(const std::wstring& text) {
+    return std::filesystem::path(text);
+}
 
 std::wstring WideFromUtf8(std::string_view text) {
-    const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
+    const int size =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                           size);

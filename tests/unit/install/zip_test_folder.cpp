@@ -36,7 +36,9 @@ ZipTestFolder::ZipTestFolder() {
     fs::create_directory(m_base);
 }
 
-ZipTestFolder::~ZipTestFolder() { RemoveTree(m_outer); }
+ZipTestFolder::~ZipTestFolder() {
+    RemoveTree(m_outer);
+}
 
 std::vector<std::string> ZipTestFolder::BaseListing() const {
     std::vector<std::string> names;

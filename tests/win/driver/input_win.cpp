@@ -1,0 +1,68 @@
+#include "tests/win/driver/input.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kDragSteps = 8;
+
+INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// Normalised absolute coordinates (0..65535) that land exactly on `pixel` of a screen `size`
+// pixels wide: the system maps them back as value * size / 65536.
+LONG Normalise(LONG pixel, int size) {
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
+}
+
+INPUT MoveInput(POINT screen) {
+    return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                      Normalise(screen.x, ::GetSystemMetrics(SM_CXSCREEN)),
+                      Normalise(screen.y, ::GetSystemMetrics(SM_CYSCREEN)));
+}
+
+void Send(std::vector<INPUT> inputs) {
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen) { Send({MoveInput(screen)}); }
+
+void PressLeftButton() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN)}); }
+
+void ReleaseLeftButton() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
+
+void ClickAt(POINT screen) {
+    Send({MoveInput(screen), MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void DoubleClickAt(POINT screen) {
+    Send({MoveInput(screen), MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP),
+          MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = virtualKey;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send({down, up});
+}
+
+void DragMouse(POINT from, POINT to) {
+    std::vector<INPUT> inputs = {MoveInput(from), MouseInput(MOUSEEVENTF_LEFTDOWN)};
+    for (int step = 1; step <= kDragSteps; ++step) {
+        inputs.push_back(MoveInput({from.x + (to.x - from.x) * step / kDragSteps,
+                                    from.y + (to.y - from.y) * step / kDragSteps}));
+    }
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    Send(std::move(inputs));
+}
