@@ -37,8 +37,7 @@ private:
 };
 
 bool IsEndSignatureAt(ZipBytes source, std::size_t position) {
-    return source[position] == 0x50 && source[position + 1] == 0x4B &&
-           source[position + 2] == 0x05 && source[position + 3] == 0x06;
+    return FieldReader(source, position).U32() == kEndRecordSignature;
 }
 
 // Searches back from the end in windows of 1028 bytes that overlap by 4, each from its highest

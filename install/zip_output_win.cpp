@@ -44,6 +44,13 @@ ZipResult WriteEveryPiece(HANDLE file, ZipPieceSource& source) {
     }
 }
 
+bool IsReadOnlyFile(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ==
+               FILE_ATTRIBUTE_READONLY;
+}
+
 // A read-only file cannot be deleted until its attribute is cleared.
 void RemoveFile(const std::wstring& path) {
     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -103,6 +110,10 @@ bool IsOrdinaryZipFileName(std::wstring_view name) {
 
 ZipResult WriteZipFile(const std::wstring& path, std::uint32_t attributes,
                        const ZipFileTimes& times, ZipPieceSource& source) {
+    // Windows refuses to replace a read-only file; Wine run by root would not, so ask first.
+    if (IsReadOnlyFile(path)) {
+        return kZipCannotOpen;
+    }
     const DWORD flags = attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
     UniqueFileHandle file(
         ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr));

@@ -1,4 +1,5 @@
-// Resource ids of the skin pictures. Written by tools/skins/generate.py: change the generator, not this file.
+// Resource ids of the skin pictures.
+// Written by tools/skins/generate.py: change the generator, not this file.
 #pragma once
 
 // Main frame: caption strip and its nine buttons.

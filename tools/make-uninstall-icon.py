@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws resources/uninstall.ico: a 16 x 16, 32-bit icon (1150 bytes) for the uninstall shortcut.
 
-A crimson rounded tile with a white waste bin, anti-aliased by 8 x 8 supersampling. Pure Python, so
+A navy rounded tile with a gold rim and a gold waste bin, in the launcher's colours, anti-aliased by 8 x 8 supersampling. Pure Python, so
 the output is the same on every machine. Usage: make-uninstall-icon.py OUTPUT.ico
 """
 import struct
@@ -35,10 +35,10 @@ def bin_glyph(x, y):
 
 
 def tile_colour(y):
-    """Vertical gradient: lighter crimson at the top, deep red at the bottom."""
+    """Vertical gradient: slate blue at the top, deep navy at the bottom."""
     t = y / SIZE
-    top = (0xE8, 0x4A, 0x3C)
-    bottom = (0x9E, 0x1B, 0x1B)
+    top = (0x34, 0x48, 0x72)
+    bottom = (0x12, 0x1A, 0x30)
     return tuple(round(a + (b - a) * t) for a, b in zip(top, bottom))
 
 
@@ -57,7 +57,8 @@ def pixel(px, py):
         return (0, 0, 0, 0)
     base = tile_colour(py + 0.5)
     g = glyph / tile
-    rgb = tuple(round(c * (1 - g) + 255 * g) for c in base)
+    gold = (0xF0, 0xCF, 0x82)
+    rgb = tuple(round(c * (1 - g) + k * g) for c, k in zip(base, gold))
     return rgb + (round(255 * tile / total),)
 
 

@@ -1,11 +1,11 @@
 #include "ui/skin_paint_win.h"
 
-#include <memory>
-
 #include "platform/win/gdi_handles.h"
 #include "ui/offscreen_surface_win.h"
 
 namespace {
+
+constexpr wchar_t kSkinFont[] = L"arial";
 
 // The platform's generic sans-serif family, by name: the wrapper's own GenericSansSerif() keeps a
 // process-wide copy that would outlive a GDI+ shutdown and restart.
@@ -21,15 +21,37 @@ std::wstring GenericSansSerifName() {
     return name;
 }
 
-std::unique_ptr<Gdiplus::FontFamily> SkinFontFamily() {
-    auto arial = std::make_unique<Gdiplus::FontFamily>(L"arial");
-    if (arial->IsAvailable()) {
-        return arial;
-    }
-    return std::make_unique<Gdiplus::FontFamily>(GenericSansSerifName().c_str());
+// The face that GDI's font mapper gives for `name` when no family of that name exists.
+std::wstring MappedFaceName(const std::wstring& name) {
+    LOGFONTW request = {};
+    request.lfCharSet = DEFAULT_CHARSET;
+    name.copy(request.lfFaceName, LF_FACESIZE - 1);
+    UniqueGdiObject font(::CreateFontIndirectW(&request));
+    WindowDc screen(nullptr);
+    SelectedObject selected(screen.Get(), font.Get());
+    WCHAR face[LF_FACESIZE] = {};
+    ::GetTextFaceW(screen.Get(), LF_FACESIZE, face);
+    return face;
+}
+
+bool IsFamilyAvailable(const std::wstring& name) {
+    return !name.empty() && Gdiplus::FontFamily(name.c_str()).IsAvailable();
 }
 
 }  // namespace
+
+std::wstring SkinFontFamilyName(const std::wstring& preferred) {
+    if (IsFamilyAvailable(preferred)) {
+        return preferred;
+    }
+    const std::wstring generic = GenericSansSerifName();
+    if (IsFamilyAvailable(generic)) {
+        return generic;
+    }
+    // Without even the generic family (a bare Wine prefix), text in the mapper's nearest face is
+    // better than no text at all.
+    return MappedFaceName(preferred);
+}
 
 void PaintOffscreen(HDC target, const RECT& client,
                     const std::function<void(Gdiplus::Graphics&)>& draw) {
@@ -50,8 +72,8 @@ void PaintOffscreen(HDC target, const RECT& client,
 
 void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const SkinTextStyle& style,
                   const Gdiplus::RectF& layout) {
-    const std::unique_ptr<Gdiplus::FontFamily> family = SkinFontFamily();
-    Gdiplus::Font font(family.get(), style.pixels, style.fontStyle, Gdiplus::UnitPixel);
+    const Gdiplus::FontFamily family(SkinFontFamilyName(kSkinFont).c_str());
+    Gdiplus::Font font(&family, style.pixels, style.fontStyle, Gdiplus::UnitPixel);
     Gdiplus::StringFormat format;
     format.SetAlignment(Gdiplus::StringAlignmentCenter);
     format.SetTrimming(style.trimming);

@@ -15,6 +15,10 @@
 void PaintOffscreen(HDC target, const RECT& client,
                     const std::function<void(Gdiplus::Graphics&)>& draw);
 
+// The family texts are drawn in: `preferred` when it is installed, else the generic sans-serif
+// family, else the face GDI's font mapper picks for `preferred`.
+std::wstring SkinFontFamilyName(const std::wstring& preferred);
+
 struct SkinTextStyle {
     float pixels;             // font size in pixels
     INT fontStyle;            // Gdiplus::FontStyleRegular or FontStyleBold
@@ -22,7 +26,7 @@ struct SkinTextStyle {
     Gdiplus::StringTrimming trimming;
 };
 
-// Draws `text` centred horizontally from the top of `layout`, wrapped inside it and cut with the
+// Draws `text` in "arial" (see SkinFontFamilyName), centred horizontally from the top of `layout`, wrapped inside it and cut with the
 // style's trimming where it does not fit.
 void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const SkinTextStyle& style,
                   const Gdiplus::RectF& layout);

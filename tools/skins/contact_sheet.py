@@ -140,7 +140,8 @@ def msgbox_mock(pictures, look):
 def msgbox_sheet(pictures):
     page = Image.new("RGBA", (3 * 530, 240), (90, 100, 115, 255))
     for i, look in enumerate(("normal", "hover", "pressed")):
-        page.paste(msgbox_mock(pictures, look).resize((506, 212), Image.NEAREST), (i * 530 + 12, 14))
+        mock = msgbox_mock(pictures, look).resize((506, 212), Image.NEAREST)
+        page.paste(mock, (i * 530 + 12, 14))
     return page
 
 
@@ -155,7 +156,8 @@ def overlay_mock(pictures):
         sheet.alpha_composite(frame, ((w - 23) // 2, (h - 23) // 2 - 40))
         ImageDraw.Draw(sheet).text((w // 2, (h - 31) // 2), "缓存清理中，请稍后……",
                                    font=P.font("sans", 14), fill=(255, 245, 211, 255), anchor="ma")
-        behind = strip(pictures, w, "normal").resize((w, h))
+        behind = desktop((w, h))  # stands for the game page
+        behind.paste(strip(pictures, w, "normal"), (0, 0))
         behind = Image.blend(behind, sheet, 229 / 255)
         page.paste(behind, (10 + step * (w + 3), 10))
     return page

@@ -24,20 +24,23 @@ def shield_outline(cx, top, height, width):
     left += _quad((cx - half, shoulder), (cx - half, top + height * 0.80), tip)
     right = _quad(tip, (cx + half, top + height * 0.80), (cx + half, shoulder))
     right += [(cx + half, top + height * 0.06)]
-    peak = [(cx - half * 0.45, top + height * 0.04), (cx, top), (cx + half * 0.45, top + height * 0.04)]
+    shoulder_y = top + height * 0.04
+    peak = [(cx - half * 0.45, shoulder_y), (cx, top), (cx + half * 0.45, shoulder_y)]
     return left + right + list(reversed(peak))
 
 
-def _sword(pen, cx, top, height, width):
-    blade_w = width * 0.11
+def _sword(pen, cx, top, height, width, bold=False):
+    """A sword pointing down; bold makes it heavier for the smallest sizes."""
+    weight = 1.6 if bold else 1.0
+    blade_w = width * 0.11 * weight
     guard_y = top + height * 0.34
     pen.polygon([(cx - blade_w / 2, guard_y), (cx + blade_w / 2, guard_y),
                  (cx + blade_w / 2, top + height * 0.72), (cx, top + height * 0.84),
                  (cx - blade_w / 2, top + height * 0.72)])
-    guard_half = width * 0.26
-    guard_h = height * 0.055
+    guard_half = width * 0.26 * (1.15 if bold else 1.0)
+    guard_h = height * 0.055 * weight
     pen.rounded_rect((cx - guard_half, guard_y - guard_h, cx + guard_half, guard_y), guard_h / 2)
-    grip_w = width * 0.07
+    grip_w = width * 0.07 * weight
     pen.rect((cx - grip_w / 2, top + height * 0.19, cx + grip_w / 2, guard_y - guard_h))
     r = height * 0.05
     pen.ellipse((cx - r, top + height * 0.19 - 1.6 * r, cx + r, top + height * 0.19 + 0.4 * r))
@@ -47,12 +50,13 @@ def draw_emblem(base, cx, top, height, shadow=True, glow_colour=None):
     """Paints the crest onto base (RGBA) with the shield's top at 'top', centred on cx."""
     size = base.size
     width = height * 0.82
-    rim = max(1.0, height * 0.07)
+    small = height < 24
+    rim = max(1.0, height * (0.1 if small else 0.07))
     outer = Pen(size).polygon(shield_outline(cx, top, height, width)).mask()
     inner = Pen(size).polygon(
         shield_outline(cx, top + rim, height - rim * 2.3, width - rim * 2)).mask()
     sword = Pen(size)
-    _sword(sword, cx, top, height, width)
+    _sword(sword, cx, top, height, width, bold=small)
     sword = sword.mask()
     if glow_colour:
         glow(base, outer, glow_colour, max(2, height * 0.12))

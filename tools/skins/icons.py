@@ -49,8 +49,9 @@ def refresh(pen, x, y, s):
     ex, ey = cx + r * math.cos(angle), cy + r * math.sin(angle)
     tx, ty = -math.sin(angle), math.cos(angle)  # direction of travel
     nx, ny = -ty, tx
-    pen.polygon([(ex + tx * 3.0, ey + ty * 3.0), (ex + nx * 2.6 - tx * 0.8, ey + ny * 2.6 - ty * 0.8),
-                 (ex - nx * 2.6 - tx * 0.8, ey - ny * 2.6 - ty * 0.8)])
+    back_x, back_y = ex - tx * 0.8, ey - ty * 0.8
+    pen.polygon([(ex + tx * 3.0, ey + ty * 3.0), (back_x + nx * 2.6, back_y + ny * 2.6),
+                 (back_x - nx * 2.6, back_y - ny * 2.6)])
 
 
 def reselect(pen, x, y, s):

@@ -1,5 +1,6 @@
 """Procedural night scenery for the login splash: dusk sky, stars, moon, mountain ranges, mist,
-pines, a castle and a beacon tower. Random shapes come from fixed seeds, so every run is the same."""
+pines, a castle and a beacon tower. Random shapes come from fixed seeds, so every run is the
+same."""
 import random
 
 from PIL import Image, ImageChops

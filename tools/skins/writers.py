@@ -3,11 +3,13 @@ no time or text chunks, the BMP and the icon are laid out by hand."""
 import io
 import struct
 
-from PIL import Image
-
 from inventory import BITMAP, GROUPS, ICON, ICON_SIZES, PICTURES, PNG
 
 GENERATED = "Written by tools/skins/generate.py: change the generator, not this file."
+
+
+def _banner(what):
+    return [f"// {what}", f"// {GENERATED}"]
 
 
 def png_bytes(picture):
@@ -74,7 +76,7 @@ def picture_bytes(entry, picture):
 
 
 def rc_text():
-    lines = [f"// Skin pictures of the launcher's windows. {GENERATED}"]
+    lines = _banner("Skin pictures of the launcher's windows.")
     for group, title in GROUPS:
         lines += ["", f"// {title}."]
         for p in PICTURES:
@@ -85,7 +87,7 @@ def rc_text():
 
 
 def header_text():
-    lines = [f"// Resource ids of the skin pictures. {GENERATED}", "#pragma once"]
+    lines = _banner("Resource ids of the skin pictures.") + ["#pragma once"]
     for group, title in GROUPS:
         lines += ["", f"// {title}."]
         for p in PICTURES:

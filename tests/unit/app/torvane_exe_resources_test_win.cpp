@@ -99,4 +99,15 @@ TEST_F(TorvaneExeResourcesTest, CarriesTheArchiveOfDefaults) {
     EXPECT_NE(data.find("uninstall.ico"), std::string::npos);
 }
 
+TEST_F(TorvaneExeResourcesTest, CarriesEverySkinPicture) {
+    // Every id of the skin list, of its own type: pictures, the popup's bitmap, the icon.
+    const std::pair<unsigned, const wchar_t*> resources[] = {
+        {203, L"PNG"}, {172, L"PNG"}, {206, L"PNG"}, {207, L"PNG"}, {227, L"PNG"}, {252, L"PNG"},
+        {261, L"PNG"}, {304, L"PNG"}, {311, L"PNG"}, {316, L"PNG"}, {319, L"PNG"}, {320, L"PNG"},
+        {325, L"PNG"}, {275, L"PNG"}, {279, L"PNG"}, {318, RT_BITMAP}, {273, RT_GROUP_ICON}};
+    for (const auto& [id, type] : resources) {
+        EXPECT_NE(::FindResourceW(m_module, MAKEINTRESOURCEW(id), type), nullptr) << id;
+    }
+}
+
 }  // namespace

@@ -194,7 +194,7 @@ TEST_F(ZipExtractTest, RefusesTargetsOutsideTheBaseFolder) {
 
 TEST_F(ZipExtractTest, EntryNamesThatClimbOutAreRefused) {
     Open({CraftedEntry("../x.txt", "x"), CraftedEntry("a/../../b.txt", "x"),
-          CraftedEntry("/x/../../y/z.ini", "x"), CraftedEntry("..\\..\\w.txt", "x"),
+          CraftedEntry("/x/../../y/z.ini", "x"), CraftedEntry("..\\w.txt", "x"),
           CraftedEntry("../d/", "").Attributes(0x10)});
     EXPECT_EQ(ExtractAll(), std::vector<ZipResult>(5, kZipCannotOpen));
     ExpectNothingWritten();

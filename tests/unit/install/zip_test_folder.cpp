@@ -10,11 +10,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // Windows will not delete read-only files; make everything writable first.
-void RemoveTree(const fs::path& root) {
+void MakeTreeWritable(const fs::path& root) {
     std::error_code ignored;
     for (const auto& entry : fs::recursive_directory_iterator(root, ignored)) {
         fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
     }
+}
+
+void RemoveTree(const fs::path& root) {
+    MakeTreeWritable(root);
+    std::error_code ignored;
     fs::remove_all(root, ignored);
 }
 
@@ -51,6 +56,13 @@ std::vector<std::string> ZipTestFolder::BaseListing() const {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+void ZipTestFolder::ClearBase() const {
+    MakeTreeWritable(m_base);
+    for (const auto& entry : fs::directory_iterator(m_base)) {
+        fs::remove_all(entry.path());
+    }
 }
 
 std::vector<std::string> ZipTestFolder::OuterListing() const {

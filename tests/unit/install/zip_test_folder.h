@@ -19,6 +19,8 @@ public:
     std::wstring BaseText() const { return m_base.wstring(); }
     // Every entry under the base folder, relative, with '/' separators, folders ending in '/'.
     std::vector<std::string> BaseListing() const;
+    // Removes everything under the base folder, read-only files included.
+    void ClearBase() const;
     // Every entry directly in the folder around the base (normally just "base").
     std::vector<std::string> OuterListing() const;
 
