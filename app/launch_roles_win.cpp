@@ -6,6 +6,7 @@
 #include "app/launch_roles.h"
 #include "app/uninstall.h"
 #include "install/installation.h"
+#include "ui/custom_message_box_win.h"
 
 namespace {
 
@@ -20,7 +21,13 @@ void ReportPending(const wchar_t* role) {
 
 void RunUpdateHandOver(const std::wstring&) { ReportPending(L"update hand-over"); }
 
-void RunUninstallConfirmation() { ReportPending(L"uninstall confirmation question"); }
+void RunUninstallConfirmation() {
+    RunUninstallConfirmationStage([](const std::wstring& title, const std::wstring& text) {
+        CCustomMessageBox question;
+        question.SetText(title, text);
+        return question.DoModal() != IDCANCEL;
+    });
+}
 
 void RunUninstallRemoval(const std::wstring& installedPath) {
     RunUninstallRemovalStage(installedPath);

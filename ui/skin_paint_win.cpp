@@ -78,8 +78,12 @@ void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const S
     format.SetAlignment(Gdiplus::StringAlignmentCenter);
     format.SetTrimming(style.trimming);
     Gdiplus::SolidBrush brush{Gdiplus::Color(style.colour)};
+    // Not every GDI+ keeps a partly fitting last line inside the rectangle; the clip does.
+    const Gdiplus::GraphicsState state = graphics.Save();
+    graphics.IntersectClip(layout);
     graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &font, layout, &format,
                         &brush);
+    graphics.Restore(state);
 }
 
 void FillTiled(Gdiplus::Graphics& graphics, Gdiplus::Image& tile, const RECT& rect) {

@@ -238,6 +238,13 @@ TEST_F(DrawingTest, TextStaysInsideItsRectangleEvenWhenTooLong) {
     }
 }
 
+TEST_F(DrawingTest, TextFallsBackToAnInstalledFamily) {
+    EXPECT_EQ(SkinFontFamilyName(L"arial"), L"arial");
+    const std::wstring fallback = SkinFontFamilyName(L"No Such Family 7f3c");
+    EXPECT_NE(fallback, L"No Such Family 7f3c");
+    EXPECT_TRUE(Gdiplus::FontFamily(fallback.c_str()).IsAvailable()) << fallback.size();
+}
+
 TEST_F(DrawingTest, OffscreenPaintCopiesTheWholeClientAreaAtOnce) {
     PixelCanvas target(30, 20);
     target.Fill({0, 0, 30, 20}, kRed);

@@ -32,8 +32,8 @@ public:
         if (!file || ::fstat(file.Get(), &info) != 0 || info.st_size == 0) {
             return;
         }
-        void* data = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ,
-                            MAP_PRIVATE, file.Get(), 0);
+        void* data = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE,
+                            file.Get(), 0);
         if (data != MAP_FAILED) {
             m_data = data;
             m_size = static_cast<std::size_t>(info.st_size);

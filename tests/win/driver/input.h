@@ -14,5 +14,6 @@ void ClickAt(POINT screen);
 void DoubleClickAt(POINT screen);
 // Presses and releases a key.
 void PressKey(WORD virtualKey);
-// Press at `from`, move in steps to `to`, release there.
-void DragMouse(POINT from, POINT to);
+// Presses at `from`, waits until a window of `window`'s thread has taken the mouse (a control's
+// capture or a move loop), moves in steps to `to` and releases there.
+void DragMouse(HWND window, POINT from, POINT to);

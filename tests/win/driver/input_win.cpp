@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "tests/win/driver/wait.h"
+
 namespace {
 
 constexpr int kDragSteps = 8;
@@ -57,8 +59,17 @@ void PressKey(WORD virtualKey) {
     Send({down, up});
 }
 
-void DragMouse(POINT from, POINT to) {
-    std::vector<INPUT> inputs = {MoveInput(from), MouseInput(MOUSEEVENTF_LEFTDOWN)};
+void DragMouse(HWND window, POINT from, POINT to) {
+    Send({MoveInput(from), MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    // Moves sent before the press is handled would be lost to a move loop that has not begun.
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    WaitUntil([thread] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return ::GetGUIThreadInfo(thread, &info) &&
+               (info.hwndCapture != nullptr || (info.flags & GUI_INMOVESIZE) != 0);
+    });
+    std::vector<INPUT> inputs;
     for (int step = 1; step <= kDragSteps; ++step) {
         inputs.push_back(MoveInput({from.x + (to.x - from.x) * step / kDragSteps,
                                     from.y + (to.y - from.y) * step / kDragSteps}));

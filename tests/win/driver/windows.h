@@ -11,6 +11,12 @@ struct WindowQuery {
     std::wstring title;      // empty: any
     HWND owner = nullptr;    // null: any
     bool visibleOnly = true;
+
+    static WindowQuery OfClass(std::wstring name) {
+        WindowQuery query;
+        query.className = std::move(name);
+        return query;
+    }
 };
 
 // The first top-level window of this process that matches, or null.
