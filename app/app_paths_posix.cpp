@@ -6,7 +6,7 @@
 
 #include "app/app_paths.h"
 #include "app/string_resources.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -41,7 +41,9 @@ std::string XdgFolder(const char* variable, const char* homeDefault) {
 
 }  // namespace
 
-std::wstring GetAppDataFolder() { return Utf8ToWide(XdgFolder("XDG_DATA_HOME", "/.local/share")); }
+std::wstring GetAppDataFolder() {
+    return Utf8ToWide(XdgFolder("XDG_DATA_HOME", "/.local/share"));
+}
 
 std::wstring GetExecutablePath() {
     std::string buffer(4096, '\0');

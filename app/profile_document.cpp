@@ -1,6 +1,6 @@
 #include "app/profile_document.h"
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "app/profile_document.h"
 #include "app/profile_file.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -148,8 +148,8 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const FileCont
 }  // namespace
 
 std::wstring ReadProfileValue(const std::wstring& section, const std::wstring& key,
-                               const std::wstring& defaultValue, const std::wstring& path,
-                               std::size_t bufferSize) {
+                              const std::wstring& defaultValue, const std::wstring& path,
+                              std::size_t bufferSize) {
     const FileContents file = ReadProfileFile(WideToUtf8(path));
     std::optional<std::string_view> text;
     if (file.state == FileState::Present) {
@@ -159,7 +159,7 @@ std::wstring ReadProfileValue(const std::wstring& section, const std::wstring& k
 }
 
 bool WriteProfileValue(const std::wstring& section, const std::wstring& key,
-                        const std::wstring& value, const std::wstring& path) {
+                       const std::wstring& value, const std::wstring& path) {
     const std::string filePath = WideToUtf8(path);
     const FileContents file = ReadProfileFile(filePath);
     if (file.state == FileState::Unreadable) {

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "app/string_resources.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

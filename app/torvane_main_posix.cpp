@@ -7,7 +7,7 @@
 #include "app/command_line.h"
 #include "app/uninstall.h"
 #include "install/installation.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

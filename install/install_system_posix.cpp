@@ -9,11 +9,13 @@
 #include "app/app_paths.h"
 #include "app/profile_file.h"
 #include "install/install_system.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 
-std::string Native(const std::wstring& path) { return WideToUtf8(path); }
+std::string Native(const std::wstring& path) {
+    return WideToUtf8(path);
+}
 
 // The XDG config home, as the rules define it.
 std::string ConfigHome() {
@@ -58,9 +60,13 @@ bool PathExists(const std::wstring& path) {
     return ::stat(Native(path).c_str(), &info) == 0;
 }
 
-bool CreateFolder(const std::wstring& path) { return ::mkdir(Native(path).c_str(), 0755) == 0; }
+bool CreateFolder(const std::wstring& path) {
+    return ::mkdir(Native(path).c_str(), 0755) == 0;
+}
 
-bool DeleteFileAt(const std::wstring& path) { return ::unlink(Native(path).c_str()) == 0; }
+bool DeleteFileAt(const std::wstring& path) {
+    return ::unlink(Native(path).c_str()) == 0;
+}
 
 bool CopyExecutableOver(const std::wstring& from, const std::wstring& to) {
     const int source = ::open(Native(from).c_str(), O_RDONLY | O_CLOEXEC);
@@ -83,7 +89,9 @@ bool CopyExecutableOver(const std::wstring& from, const std::wstring& to) {
     return true;
 }
 
-std::wstring GetProgramsMenuFolder() { return GetAppDataFolder() + L"/applications"; }
+std::wstring GetProgramsMenuFolder() {
+    return GetAppDataFolder() + L"/applications";
+}
 
 void RegisterUninstallEntry(const UninstallRecord&) {
     // No Add/Remove Programs register on Linux: the uninstall menu entry takes its place.
@@ -126,4 +134,6 @@ bool StartDetachedProcess(const std::wstring& program, const std::wstring& comma
     return started;
 }
 
-bool SamePath(const std::wstring& a, const std::wstring& b) { return a == b; }
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return a == b;
+}

@@ -10,7 +10,7 @@
 #include "install/shell_desktop_entry_posix.h"
 #include "install/shell_ops.h"
 #include "install/shell_paths.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

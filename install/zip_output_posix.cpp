@@ -8,7 +8,7 @@
 #include <string>
 
 #include "install/zip_output.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/unique_fd_posix.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/file_append.h"
 #include "update/unique_fd_posix.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <new>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/digest_text.h"
 #include "update/file_md5.h"
 #include "update/unique_fd_posix.h"

@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/elf_version_note.h"
 #include "update/file_version.h"
 #include "update/unique_fd_posix.h"

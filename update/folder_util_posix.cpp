@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/folder_util.h"
 
 namespace {

@@ -30,7 +30,9 @@ constexpr POINT kTitleArea = {130, 18};
 // (the hover brightening moves every channel by at least 12).
 constexpr int kTolerance = 4;
 
-POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+POINT Centre(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 // What the box should show over `button`: its background picture with `picture` drawn on it.
 Picture ExpectedLook(const RECT& button, const Picture& picture) {
@@ -60,8 +62,7 @@ struct Looks {
     Picture okNormal = ExpectedLook(kOkButton, DecodePngResource(IDP_MSGBOX_OK_NORMAL));
     Picture okHover = ExpectedLook(kOkButton, Brighten(DecodePngResource(IDP_MSGBOX_OK_ACTIVE)));
     Picture okPressed = ExpectedLook(kOkButton, DecodePngResource(IDP_MSGBOX_OK_ACTIVE));
-    Picture cancelNormal =
-        ExpectedLook(kCancelButton, DecodePngResource(IDP_MSGBOX_CANCEL_NORMAL));
+    Picture cancelNormal = ExpectedLook(kCancelButton, DecodePngResource(IDP_MSGBOX_CANCEL_NORMAL));
     Picture cancelHover =
         ExpectedLook(kCancelButton, Brighten(DecodePngResource(IDP_MSGBOX_CANCEL_ACTIVE)));
     Picture close = ExpectedLook(kCloseButton, DecodePngResource(IDP_MSGBOX_CLOSE));
@@ -92,14 +93,8 @@ protected:
                 return;
             }
             appeared = true;
-            fprintf(stderr, "DBG window at %lu\n", GetTickCount());
-            auto t0 = GetTickCount();
             if (WaitForLook(window, kOkButton, m_looks.okNormal)) {
-                fprintf(stderr, "DBG look after %lu ms\n", GetTickCount() - t0);
-                t0 = GetTickCount();
                 scenario(window);
-                fprintf(stderr, "DBG scenario %lu ms end %lu\n", GetTickCount() - t0, GetTickCount());
-                t0 = GetTickCount();
             } else {
                 ADD_FAILURE() << "the box never showed its normal look";
             }
@@ -108,10 +103,7 @@ protected:
                 ::PostMessageW(window, WM_CLOSE, 0, 0);
             }
         });
-        auto s0 = GetTickCount();
-        fprintf(stderr, "DBG modal start %lu\n", s0);
         run.result = box.DoModal();
-        fprintf(stderr, "DBG modal %lu ms\n", GetTickCount() - s0);
         driver.join();
         run.appeared = appeared;
         run.closedByDriver = closedByDriver;
@@ -123,7 +115,9 @@ protected:
     Looks m_looks;
 };
 
-void Click(HWND box, const RECT& button) { ClickAt(ClientToScreenPoint(box, Centre(button))); }
+void Click(HWND box, const RECT& button) {
+    ClickAt(ClientToScreenPoint(box, Centre(button)));
+}
 
 void PressKeyIn(HWND box, WORD key) {
     ::SetForegroundWindow(box);

@@ -9,7 +9,7 @@
 
 #include "app/profile_document.h"
 #include "app/profile_file.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

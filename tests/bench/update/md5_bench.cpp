@@ -13,7 +13,7 @@
 #include <random>
 #include <string>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/file_md5.h"
 
 namespace {

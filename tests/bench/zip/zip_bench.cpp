@@ -18,7 +18,7 @@
 #include <string>
 
 #include "install/zip_archive.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "update/unique_fd_posix.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/profile_document.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

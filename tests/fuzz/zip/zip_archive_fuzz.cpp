@@ -13,7 +13,7 @@
 #include <system_error>
 
 #include "install/zip_archive.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "tests/unit/app/app_paths_fixture.h"
 
 namespace {
@@ -34,10 +34,18 @@ void PrepareAppDataEnvironment() {
     ::setenv("XDG_DESKTOP_DIR", (TestRoot() / "desktop").c_str(), 1);
 }
 
-std::wstring ExpectedAppDataFolder() { return Utf8ToWide((TestRoot() / "data").string()); }
+std::wstring ExpectedAppDataFolder() {
+    return Utf8ToWide((TestRoot() / "data").string());
+}
 
-std::wstring ExpectedCacheFolder() { return Utf8ToWide((TestRoot() / "cache/vantro").string()); }
+std::wstring ExpectedCacheFolder() {
+    return Utf8ToWide((TestRoot() / "cache/vantro").string());
+}
 
-std::filesystem::path FsPathOf(const std::wstring& path) { return WideToUtf8(path); }
+std::filesystem::path FsPathOf(const std::wstring& path) {
+    return WideToUtf8(path);
+}
 
-void ChangeAppDataEnvironment() { ::setenv("XDG_DATA_HOME", "/elsewhere", 1); }
+void ChangeAppDataEnvironment() {
+    ::setenv("XDG_DATA_HOME", "/elsewhere", 1);
+}

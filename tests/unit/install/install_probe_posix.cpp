@@ -6,14 +6,16 @@
 #include <vector>
 
 #include "app/profile_file.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "tests/unit/install/install_probe.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path UserRoot() { return fs::temp_directory_path() / "torvane-installation-tests"; }
+fs::path UserRoot() {
+    return fs::temp_directory_path() / "torvane-installation-tests";
+}
 
 // Undoes the value escapes of a desktop entry ("\s", "\\", ...).
 std::string UnescapeValue(const std::string& value) {
@@ -70,7 +72,9 @@ const auto* const kCleanUp = testing::AddGlobalTestEnvironment(new UserRootClean
 
 }  // namespace
 
-fs::path FsPath(const std::wstring& path) { return fs::path(WideToUtf8(path)); }
+fs::path FsPath(const std::wstring& path) {
+    return fs::path(WideToUtf8(path));
+}
 
 void ResetUserState() {
     fs::remove_all(UserRoot());
@@ -80,7 +84,9 @@ void ResetUserState() {
     ::setenv("XDG_CACHE_HOME", (UserRoot() / "cache").c_str(), 1);
 }
 
-std::wstring ProgramsMenuProbe() { return Utf8ToWide((UserRoot() / "data/applications").string()); }
+std::wstring ProgramsMenuProbe() {
+    return Utf8ToWide((UserRoot() / "data/applications").string());
+}
 
 std::wstring RunnerPath(int minor) {
     return Utf8ToWide(std::string(RUNNER_DIR) + "/runner-100" + std::to_string(minor) + "/torvane");
@@ -104,11 +110,17 @@ std::optional<ShortcutProbe> ReadShortcut(const std::wstring& path) {
     return probe;
 }
 
-std::optional<EntryProbe> ReadUninstallEntry() { return std::nullopt; }
+std::optional<EntryProbe> ReadUninstallEntry() {
+    return std::nullopt;
+}
 
-bool WriteUninstallEntryValue(const wchar_t*, const std::wstring&) { return false; }
+bool WriteUninstallEntryValue(const wchar_t*, const std::wstring&) {
+    return false;
+}
 
-bool HasUninstallRegister() { return false; }
+bool HasUninstallRegister() {
+    return false;
+}
 
 std::wstring ReadProfileProbe(const wchar_t* entry) {
     const fs::path profile = UserRoot() / "config" / "torvane" / "profile.ini";

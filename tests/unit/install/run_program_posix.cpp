@@ -1,7 +1,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "tests/unit/install/install_probe.h"
 
 extern char** environ;

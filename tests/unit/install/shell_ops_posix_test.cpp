@@ -14,7 +14,7 @@
 
 #include "install/shell_desktop_entry_posix.h"
 #include "install/shell_ops.h"
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "tests/unit/update/temp_folder.h"
 
 namespace {

@@ -90,6 +90,18 @@ TEST_F(ZipExtractTest, ExtractsFilesAndFoldersUnderTheBaseFolder) {
     EXPECT_EQ(m_folder.OuterListing(), std::vector<std::string>{"base"});
 }
 
+// Open makes the current folder the base folder.
+TEST(ZipCurrentFolder, IsTheBaseFolderUntilOneIsSet) {
+    ZipTestFolder folder;
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder.Base());
+    OpenedZip zip(BuildZip({CraftedEntry("here.txt", "in the current folder")}));
+    const ZipResult result = zip.Archive().ExtractEntry(0, L"here.txt");
+    fs::current_path(previous);
+    EXPECT_EQ(result, kZipOk);
+    EXPECT_EQ(ReadFileBytes(folder.Base() / "here.txt"), "in the current folder");
+}
+
 TEST_F(ZipExtractTest, TargetNeedNotBeTheEntryName) {
     Open({CraftedEntry("name.txt", "payload")});
     ASSERT_EQ(Archive().ExtractEntry(0, L"renamed/other.txt"), kZipOk);

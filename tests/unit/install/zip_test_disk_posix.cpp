@@ -1,6 +1,6 @@
 #include <sys/stat.h>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "zip_test_disk.h"
 
 namespace {

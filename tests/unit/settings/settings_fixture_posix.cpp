@@ -1,6 +1,6 @@
 #include <stdlib.h>
 
-#include "platform/posix/utf8.h"
+#include "platform/utf8.h"
 #include "tests/unit/settings/settings_fixture.h"
 
 std::wstring ToProfilePath(const std::filesystem::path& path) {

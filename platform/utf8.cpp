@@ -1,10 +1,12 @@
-#include "utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsValidScalar(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }
+bool IsValidScalar(char32_t c) {
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (!IsValidScalar(c)) {
@@ -64,13 +66,40 @@ std::size_t DecodeOne(std::string_view text, std::size_t i, char32_t& out) {
     return length;
 }
 
+void AppendWide(std::wstring& out, char32_t c) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
+            return;
+        }
+    }
+    out.push_back(static_cast<wchar_t>(c));
+}
+
+// The code point at text[i] (a surrogate pair where wchar_t is 16 bits); advances i.
+char32_t NextCodePoint(std::wstring_view text, std::size_t& i) {
+    const auto unit = static_cast<char32_t>(text[i++]);
+    if constexpr (sizeof(wchar_t) == 2) {
+        if (unit >= 0xD800 && unit <= 0xDBFF && i < text.size()) {
+            const auto low = static_cast<char32_t>(text[i]);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                ++i;
+                return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+            }
+        }
+    }
+    return unit;
+}
+
 }  // namespace
 
 std::string WideToUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (wchar_t c : text) {
-        AppendUtf8(out, static_cast<char32_t>(c));
+    for (std::size_t i = 0; i < text.size();) {
+        AppendUtf8(out, NextCodePoint(text, i));
     }
     return out;
 }
@@ -81,7 +110,7 @@ std::wstring Utf8ToWide(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         char32_t c = 0;
         i += DecodeOne(text, i, c);
-        out.push_back(static_cast<wchar_t>(c));
+        AppendWide(out, c);
     }
     return out;
 }
