@@ -150,6 +150,7 @@ TEST_F(OverlayTest, CoversTheFrameAndCyclesItsFourFramesOnScreen) {
             DWORD pid = 0; ::GetWindowThreadProcessId(w, &pid);
             if (::IsWindowVisible(w)) fprintf(stderr, "DBG %p %ls pid %lu me %lu rect %ld,%ld,%ld,%ld\n", (void*)w, WindowClassName(w).c_str(), pid, ::GetCurrentProcessId(), r.left, r.top, r.right, r.bottom);
         }
+        SavePng(CaptureScreen({0, 0, 1920, 1080}), ArtifactPath(L"debug_screen.png"));
     }
     m_overlay.ShowOver(m_frame.Handle());
     ASSERT_TRUE(::IsWindowVisible(Overlay()));

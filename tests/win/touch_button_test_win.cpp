@@ -159,7 +159,9 @@ TEST_F(TouchButtonTest, HoverShowsTheTooltipAndTheHandCursorOnlyWhereThereIsATex
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
 
     MoveMouseTo(CentreOf(m_touch().Handle()));
-    ASSERT_TRUE(PumpUntil([this] { return m_touch().IsHovering() && !m_silent().IsHovering(); }));
+    bool ok = PumpUntil([this] { return m_touch().IsHovering() && !m_silent().IsHovering(); });
+    fprintf(stderr, "DBG touch %d silent %d\n", m_touch().IsHovering(), m_silent().IsHovering());
+    ASSERT_TRUE(ok);
     HWND tip = m_touch().ToolTipWindow();
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(::IsWindow(tip));
