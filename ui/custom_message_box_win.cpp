@@ -1,9 +1,7 @@
 #include "ui/custom_message_box_win.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
-
 #include "skin_ids.h"
+#include "ui/gdiplus_win.h"
 #include "ui/skin_paint_win.h"
 #include "ui/toolkit_ids.h"
 
@@ -38,8 +36,7 @@ void MoveButton(const CTouchButton& button, const ButtonPlace& place) {
 
 }  // namespace
 
-CCustomMessageBox::CCustomMessageBox()
-    : Dialog(IDD_CUSTOM_MESSAGE_BOX), m_strTitle(L"温馨提示") {}
+CCustomMessageBox::CCustomMessageBox() : Dialog(IDD_CUSTOM_MESSAGE_BOX), m_strTitle(L"温馨提示") {}
 
 void CCustomMessageBox::SetText(const std::wstring& title, const std::wstring& message) {
     m_strTitle = title;

@@ -4,7 +4,9 @@
 
 #include "ui/png_resource_win.h"
 
-CGdiPlusBitmapResource::~CGdiPlusBitmapResource() { Empty(); }
+CGdiPlusBitmapResource::~CGdiPlusBitmapResource() {
+    Empty();
+}
 
 void CGdiPlusBitmapResource::Empty() {
     m_pBitmap.reset();

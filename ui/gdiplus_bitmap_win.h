@@ -2,12 +2,11 @@
 #pragma once
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <memory>
 
 #include "platform/win/gdi_handles.h"
+#include "ui/gdiplus_win.h"
 
 // Owns one GDI+ bitmap (or none).
 class CGdiPlusBitmap {

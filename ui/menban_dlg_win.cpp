@@ -1,11 +1,9 @@
 #include "ui/menban_dlg_win.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
-
 #include "app/string_resources.h"
 #include "platform/win/gdi_handles.h"
 #include "skin_ids.h"
+#include "ui/gdiplus_win.h"
 #include "ui/skin_paint_win.h"
 #include "ui/toolkit_ids.h"
 
@@ -106,10 +104,10 @@ void CMenbanDlg::Paint() {
                                static_cast<INT>(frame.top), m_pCurrentFrame->Width(),
                                m_pCurrentFrame->Height());
         }
-        const Gdiplus::RectF textRect(
-            static_cast<Gdiplus::REAL>((client.right - kTextWidth) / 2),
-            static_cast<Gdiplus::REAL>((client.bottom - kTextHeight) / 2),
-            static_cast<Gdiplus::REAL>(kTextWidth), static_cast<Gdiplus::REAL>(kTextHeight));
+        const Gdiplus::RectF textRect(static_cast<Gdiplus::REAL>((client.right - kTextWidth) / 2),
+                                      static_cast<Gdiplus::REAL>((client.bottom - kTextHeight) / 2),
+                                      static_cast<Gdiplus::REAL>(kTextWidth),
+                                      static_cast<Gdiplus::REAL>(kTextHeight));
         DrawSkinText(graphics, LoadStringResource(IDS_CACHE_CLEANING), kTextStyle, textRect);
     });
 }

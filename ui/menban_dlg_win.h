@@ -27,6 +27,10 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Enter, Escape and closing do nothing: only the owner hides the sheet, when the cleaning is
+    // done.
+    void OnOK() override {}
+    void OnCancel() override {}
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

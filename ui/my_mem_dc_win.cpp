@@ -37,7 +37,7 @@ CMyMemDC::~CMyMemDC() {
     if (!m_bMemDC) {
         return;
     }
-    ::BitBlt(m_pDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left,
-             m_rect.bottom - m_rect.top, m_memory.Get(), m_rect.left, m_rect.top, SRCCOPY);
+    ::BitBlt(m_pDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,
+             m_memory.Get(), m_rect.left, m_rect.top, SRCCOPY);
     ::SelectObject(m_memory.Get(), m_oldBitmap);
 }

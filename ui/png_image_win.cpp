@@ -24,7 +24,9 @@ PngImage& PngImage::operator=(PngImage&& other) noexcept {
     return *this;
 }
 
-int PngImage::Width() const { return m_image != nullptr ? static_cast<int>(m_image->GetWidth()) : 0; }
+int PngImage::Width() const {
+    return m_image != nullptr ? static_cast<int>(m_image->GetWidth()) : 0;
+}
 
 int PngImage::Height() const {
     return m_image != nullptr ? static_cast<int>(m_image->GetHeight()) : 0;

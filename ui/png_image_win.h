@@ -3,13 +3,12 @@
 #pragma once
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <memory>
 
 #include "platform/win/com_ptr.h"
 #include "platform/win/gdi_handles.h"
+#include "ui/gdiplus_win.h"
 
 // GDI+ keeps reading from the stream an image was decoded from, so the image owns that stream and
 // the memory block behind it and lets them go only after the image. Windows keep one for their

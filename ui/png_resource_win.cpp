@@ -17,8 +17,8 @@ std::span<const BYTE> FindPngResource(WORD id) {
 
 ComPtr<IStream> StreamOverBlock(HGLOBAL block) {
     ComPtr<IStream> stream;
-    if (FAILED(::CreateStreamOnHGlobal(block, FALSE, reinterpret_cast<IStream**>(
-                                                         stream.ReceiveVoid())))) {
+    if (FAILED(::CreateStreamOnHGlobal(block, FALSE,
+                                       reinterpret_cast<IStream**>(stream.ReceiveVoid())))) {
         stream.Reset();
     }
     return stream;

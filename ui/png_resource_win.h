@@ -2,8 +2,8 @@
 // the steps that the image and bitmap loaders share.
 #pragma once
 
-#include <windows.h>
 #include <objidl.h>
+#include <windows.h>
 
 #include <span>
 

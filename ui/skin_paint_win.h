@@ -3,11 +3,11 @@
 #pragma once
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <functional>
 #include <string>
+
+#include "ui/gdiplus_win.h"
 
 // Draws the window's whole client area (`client`, origin 0, 0) with `draw` on an off-screen
 // bitmap compatible with `target`, then copies it to `target` at (0, 0). Where no off-screen
@@ -20,14 +20,14 @@ void PaintOffscreen(HDC target, const RECT& client,
 std::wstring SkinFontFamilyName(const std::wstring& preferred);
 
 struct SkinTextStyle {
-    float pixels;             // font size in pixels
-    INT fontStyle;            // Gdiplus::FontStyleRegular or FontStyleBold
+    float pixels;   // font size in pixels
+    INT fontStyle;  // Gdiplus::FontStyleRegular or FontStyleBold
     Gdiplus::ARGB colour;
     Gdiplus::StringTrimming trimming;
 };
 
-// Draws `text` in "arial" (see SkinFontFamilyName), centred horizontally from the top of `layout`, wrapped inside it and cut with the
-// style's trimming where it does not fit.
+// Draws `text` in "arial" (see SkinFontFamilyName), centred horizontally from the top of `layout`,
+// wrapped inside it and cut with the style's trimming where it does not fit.
 void DrawSkinText(Gdiplus::Graphics& graphics, const std::wstring& text, const SkinTextStyle& style,
                   const Gdiplus::RectF& layout);
 

@@ -20,8 +20,8 @@ TOOLINFOW ToolInfo(HWND parent, UINT id, const std::wstring& text) {
 bool ToolTip::Create(HWND parent) {
     Destroy();
     m_window = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent,
+                                 nullptr, ::GetModuleHandleW(nullptr), nullptr);
     m_parent = m_window != nullptr ? parent : nullptr;
     return m_window != nullptr;
 }
@@ -57,7 +57,9 @@ void ToolTip::Activate(bool active) {
     ::SendMessageW(m_window, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }
 
-void ToolTip::Update() { ::SendMessageW(m_window, TTM_UPDATE, 0, 0); }
+void ToolTip::Update() {
+    ::SendMessageW(m_window, TTM_UPDATE, 0, 0);
+}
 
 void ToolTip::Relay(const MSG& message) {
     ::SendMessageW(m_window, TTM_RELAYEVENT, 0,

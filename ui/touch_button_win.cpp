@@ -1,10 +1,9 @@
 #include "ui/touch_button_win.h"
 
 #include <commctrl.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include "platform/win/gdi_handles.h"
+#include "ui/gdiplus_win.h"
 #include "ui/my_mem_dc_win.h"
 
 namespace {

@@ -76,7 +76,9 @@ private:
     uint32_t* m_bits = nullptr;
 };
 
-int Area(const RECT& rect) { return (rect.right - rect.left) * (rect.bottom - rect.top); }
+int Area(const RECT& rect) {
+    return (rect.right - rect.left) * (rect.bottom - rect.top);
+}
 
 class DrawingTest : public testing::Test {
 protected:
@@ -93,10 +95,10 @@ struct PictureCase {
 
 TEST_F(DrawingTest, PngResourcesLoadAtTheirOwnSizeBothWays) {
     const PictureCase cases[] = {
-        {IDP_MSGBOX_BACKGROUND, 256, 110},   {IDP_MSGBOX_OK_NORMAL, 82, 34},
-        {IDP_MSGBOX_OK_ACTIVE, 82, 34},      {IDP_MSGBOX_CANCEL_NORMAL, 82, 34},
-        {IDP_MSGBOX_CANCEL_ACTIVE, 82, 34},  {IDP_MSGBOX_CLOSE, 11, 10},
-        {IDP_OVERLAY_TEXTURE, 1, 1},         {IDP_OVERLAY_FRAME1, 23, 23},
+        {IDP_MSGBOX_BACKGROUND, 256, 110},  {IDP_MSGBOX_OK_NORMAL, 82, 34},
+        {IDP_MSGBOX_OK_ACTIVE, 82, 34},     {IDP_MSGBOX_CANCEL_NORMAL, 82, 34},
+        {IDP_MSGBOX_CANCEL_ACTIVE, 82, 34}, {IDP_MSGBOX_CLOSE, 11, 10},
+        {IDP_OVERLAY_TEXTURE, 1, 1},        {IDP_OVERLAY_FRAME1, 23, 23},
         {IDP_OVERLAY_FRAME4, 23, 23},
     };
     for (const PictureCase& c : cases) {
@@ -198,9 +200,15 @@ TEST_F(DrawingTest, TiledFillStartsThePatternAtTheRectanglesCorner) {
         COLORREF colour;
     };
     const Expected expected[] = {
-        {3, 5, kRed},   {4, 5, kGreen},  {3, 6, kBlue},   {4, 6, RGB(255, 255, 255)},
-        {5, 5, kRed},   {3, 7, kRed},    {14, 12, RGB(255, 255, 255)},
-        {2, 5, RGB(0, 0, 0)},             {15, 12, RGB(0, 0, 0)},
+        {3, 5, kRed},
+        {4, 5, kGreen},
+        {3, 6, kBlue},
+        {4, 6, RGB(255, 255, 255)},
+        {5, 5, kRed},
+        {3, 7, kRed},
+        {14, 12, RGB(255, 255, 255)},
+        {2, 5, RGB(0, 0, 0)},
+        {15, 12, RGB(0, 0, 0)},
     };
     for (const Expected& e : expected) {
         EXPECT_EQ(target.At(e.x, e.y), e.colour) << e.x << "," << e.y;

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
+#include <iterator>
 #include <thread>
 
 #include "skin_ids.h"
@@ -82,8 +84,12 @@ protected:
     }
 
     // Runs `box` modally on this thread while `scenario` drives it from a driver thread, once the
-    // box shows its normal look.
+    // box shows `ready` (by default the normal look of OK) over `readyButton`.
     BoxRun Run(CCustomMessageBox& box, const std::function<void(HWND)>& scenario) {
+        return Run(box, scenario, kOkButton, m_looks.okNormal);
+    }
+    BoxRun Run(CCustomMessageBox& box, const std::function<void(HWND)>& scenario,
+               const RECT& readyButton, const Picture& ready) {
         BoxRun run;
         std::atomic<bool> closedByDriver = false;
         std::atomic<bool> appeared = false;
@@ -93,7 +99,7 @@ protected:
                 return;
             }
             appeared = true;
-            if (WaitForLook(window, kOkButton, m_looks.okNormal)) {
+            if (WaitForLook(window, readyButton, ready)) {
                 scenario(window);
             } else {
                 ADD_FAILURE() << "the box never showed its normal look";
@@ -209,6 +215,49 @@ TEST_F(MessageBoxTest, ButtonsShowTheirNormalHoverAndPressedPictures) {
     });
     EXPECT_FALSE(run.closedByDriver);
     EXPECT_EQ(run.result, IDOK);
+}
+
+TEST_F(MessageBoxTest, LongTextsStayInsideTheirRectangles) {
+    CCustomMessageBox box;
+    box.SetText(L"一个比一百像素宽得多的标题文字",
+                L"这是一条很长的提示信息，它会在矩形里换行，超出矩形的部分会被截断并显示省略号，"
+                L"不会画到矩形外面去，也不会盖住下面的按钮。");
+    const RECT texts[] = {{85, 7, 185, 32}, {28, 33, 248, 63}};
+    const RECT buttons[] = {kOkButton, kCancelButton, kCloseButton};
+    Picture shown;
+    // The message's partly shown last line may reach into the top rows of OK and Cancel.
+    const BoxRun run = Run(
+        box,
+        [&](HWND window) {
+            shown = ShownAt(window, {0, 0, kBoxWidth, kBoxHeight});
+            SaveArtifact(window, L"message_box_long_texts.png");
+            Click(window, kCancelButton);
+        },
+        kCloseButton, m_looks.close);
+    EXPECT_FALSE(run.closedByDriver);
+    ASSERT_EQ(shown.Width(), kBoxWidth);
+    const Picture background = DecodePngResource(IDP_MSGBOX_BACKGROUND);
+    int outside = 0;
+    int inside[2] = {0, 0};
+    for (int y = 0; y < kBoxHeight; ++y) {
+        for (int x = 0; x < kBoxWidth; ++x) {
+            const POINT point = {x, y};
+            auto in = [&point](const RECT& rect) { return ::PtInRect(&rect, point) != FALSE; };
+            if (std::any_of(std::begin(buttons), std::end(buttons), in)) {
+                continue;
+            }
+            const bool differs =
+                CountDifferences(shown.Crop(x, y, 1, 1), background.Crop(x, y, 1, 1), kTolerance);
+            if (in(texts[0]) || in(texts[1])) {
+                inside[in(texts[0]) ? 0 : 1] += differs ? 1 : 0;
+            } else {
+                outside += differs ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(outside, 0) << "pixels drawn outside the title and message rectangles";
+    EXPECT_GT(inside[0], 50) << "title";
+    EXPECT_GT(inside[1], 200) << "message";
 }
 
 TEST_F(MessageBoxTest, TextsDefaultToTheTitleOnlyAndSetTextReplacesBoth) {

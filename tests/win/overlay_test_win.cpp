@@ -56,15 +56,19 @@ protected:
     }
 };
 
-// The overlay, noting the mouse messages that reach it.
+// The overlay, noting the clicks and keys that reach it.
 class ObservedOverlay : public CMenbanDlg {
 public:
     std::vector<UINT> m_mouseMessages;
+    std::vector<WPARAM> m_keysReleased;
 
     bool PreTranslateMessage(MSG& message) override {
         if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST &&
             message.message != WM_MOUSEMOVE) {
             m_mouseMessages.push_back(message.message);
+        }
+        if (message.message == WM_KEYUP) {
+            m_keysReleased.push_back(message.wParam);
         }
         return CMenbanDlg::PreTranslateMessage(message);
     }
@@ -142,16 +146,6 @@ TEST_F(OverlayTest, StartsHiddenLayeredAt229OwnedByTheFrame) {
 
 TEST_F(OverlayTest, CoversTheFrameAndCyclesItsFourFramesOnScreen) {
     const Picture frameAlone = CaptureWindow(m_frame.Handle());
-    {
-        POINT c = ClientCentreOnScreen(m_frame.Handle());
-        c.y += 20;
-        for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-            RECT r; ::GetWindowRect(w, &r);
-            DWORD pid = 0; ::GetWindowThreadProcessId(w, &pid);
-            if (::IsWindowVisible(w)) fprintf(stderr, "DBG %p %ls pid %lu me %lu rect %ld,%ld,%ld,%ld\n", (void*)w, WindowClassName(w).c_str(), pid, ::GetCurrentProcessId(), r.left, r.top, r.right, r.bottom);
-        }
-        SavePng(CaptureScreen({0, 0, 1920, 1080}), ArtifactPath(L"debug_screen.png"));
-    }
     m_overlay.ShowOver(m_frame.Handle());
     ASSERT_TRUE(::IsWindowVisible(Overlay()));
     const RECT frameRect = WindowRect(m_frame.Handle());
@@ -196,7 +190,7 @@ TEST_F(OverlayTest, CoversTheFrameAndCyclesItsFourFramesOnScreen) {
     EXPECT_TRUE(SavePng(frameAlone, ArtifactPath(L"overlay_frame_below.png")));
 }
 
-TEST_F(OverlayTest, ClicksOnTheOverlayDoNotReachTheFrame) {
+TEST_F(OverlayTest, ClicksDoNotReachTheFrameAndNoKeyOrCloseRequestHidesTheOverlay) {
     m_overlay.ShowOver(m_frame.Handle());
     ClickAt(ClientCentreOnScreen(m_frame.Handle()));
     ASSERT_TRUE(PumpUntil([this] {
@@ -204,6 +198,15 @@ TEST_F(OverlayTest, ClicksOnTheOverlayDoNotReachTheFrame) {
                m_overlay.m_mouseMessages.back() == WM_LBUTTONUP;
     }));
     EXPECT_EQ(m_frame.m_nClicks, 0);
+
+    ::SetForegroundWindow(Overlay());
+    ASSERT_TRUE(PumpUntil([this] { return ::GetForegroundWindow() == Overlay(); }));
+    PressKey(VK_ESCAPE);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([this] {
+        return !m_overlay.m_keysReleased.empty() && m_overlay.m_keysReleased.back() == VK_RETURN;
+    }));
+    ::SendMessageW(Overlay(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindowVisible(Overlay()));
 }
 

@@ -1,6 +1,7 @@
 // The skinned button on its own, in a small test window driven on the test's thread: double
 // clicks, hover tracking, the tooltip, the hand cursor and its looks after a click.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -159,9 +160,7 @@ TEST_F(TouchButtonTest, HoverShowsTheTooltipAndTheHandCursorOnlyWhereThereIsATex
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
 
     MoveMouseTo(CentreOf(m_touch().Handle()));
-    bool ok = PumpUntil([this] { return m_touch().IsHovering() && !m_silent().IsHovering(); });
-    fprintf(stderr, "DBG touch %d silent %d\n", m_touch().IsHovering(), m_silent().IsHovering());
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(PumpUntil([this] { return m_touch().IsHovering() && !m_silent().IsHovering(); }));
     HWND tip = m_touch().ToolTipWindow();
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(::IsWindow(tip));
@@ -174,6 +173,10 @@ TEST_F(TouchButtonTest, HoverShowsTheTooltipAndTheHandCursorOnlyWhereThereIsATex
     info.lpszText = text;
     ::SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(text, L"刷新游戏页面");
+    // The button relays the mouse to its tooltip, which shows after resting for its delay.
+    const POINT centre = CentreOf(m_touch().Handle());
+    MoveMouseTo({centre.x + 2, centre.y + 1});
+    EXPECT_TRUE(PumpUntil([tip] { return ::IsWindowVisible(tip) != FALSE; }));
 
     MoveMouseTo(kMouseParking);
     EXPECT_TRUE(PumpUntil([this] { return !m_touch().IsHovering(); }));

@@ -2,9 +2,7 @@
 // for the launcher.
 #pragma once
 
-#include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
+#include "ui/gdiplus_win.h"
 
 class GdiplusSession {
 public:

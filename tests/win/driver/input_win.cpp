@@ -1,5 +1,7 @@
 #include "tests/win/driver/input.h"
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "tests/win/driver/wait.h"
@@ -7,6 +9,8 @@
 namespace {
 
 constexpr int kDragSteps = 8;
+constexpr int kSettleChecks = 4;
+constexpr std::chrono::milliseconds kSettleInterval{15};
 
 INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
     INPUT input = {};
@@ -33,20 +37,45 @@ void Send(std::vector<INPUT> inputs) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+bool CursorStaysAt(POINT screen) {
+    for (int check = 0; check < kSettleChecks; ++check) {
+        POINT cursor = {};
+        if (!::GetCursorPos(&cursor) || cursor.x != screen.x || cursor.y != screen.y) {
+            return false;
+        }
+        std::this_thread::sleep_for(kSettleInterval);
+    }
+    return true;
+}
+
 }  // namespace
 
-void MoveMouseTo(POINT screen) { Send({MoveInput(screen)}); }
+// Wine's X11 driver moves the X pointer along, and the X server's report of an earlier position
+// can still arrive after a later move and put the cursor back. So a move is repeated until the
+// cursor stays where it was sent.
+void MoveMouseTo(POINT screen) {
+    WaitUntil([screen] {
+        Send({MoveInput(screen)});
+        return CursorStaysAt(screen);
+    });
+}
 
-void PressLeftButton() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN)}); }
+void PressLeftButton() {
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+}
 
-void ReleaseLeftButton() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
+void ReleaseLeftButton() {
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
 
 void ClickAt(POINT screen) {
-    Send({MoveInput(screen), MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+    MoveMouseTo(screen);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
 void DoubleClickAt(POINT screen) {
-    Send({MoveInput(screen), MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP),
+    MoveMouseTo(screen);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP),
           MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
@@ -60,7 +89,8 @@ void PressKey(WORD virtualKey) {
 }
 
 void DragMouse(HWND window, POINT from, POINT to) {
-    Send({MoveInput(from), MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    MoveMouseTo(from);
+    PressLeftButton();
     // Moves sent before the press is handled would be lost to a move loop that has not begun.
     const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     WaitUntil([thread] {
@@ -74,6 +104,7 @@ void DragMouse(HWND window, POINT from, POINT to) {
         inputs.push_back(MoveInput({from.x + (to.x - from.x) * step / kDragSteps,
                                     from.y + (to.y - from.y) * step / kDragSteps}));
     }
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
     Send(std::move(inputs));
+    MoveMouseTo(to);
+    ReleaseLeftButton();
 }

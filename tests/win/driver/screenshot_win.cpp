@@ -1,13 +1,11 @@
 #include "tests/win/driver/screenshot.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
-
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
 #include "platform/win/gdi_handles.h"
+#include "ui/gdiplus_win.h"
 
 namespace {
 
@@ -69,7 +67,8 @@ Picture CaptureScreen(const RECT& rect) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueGdiObject section(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueGdiObject section(
+        ::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     UniqueMemoryDc memory(::CreateCompatibleDC(screen.Get()));
     if (!section || !memory || bits == nullptr) {
         return {};

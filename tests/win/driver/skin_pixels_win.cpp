@@ -1,17 +1,17 @@
 #include "tests/win/driver/skin_pixels.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "ui/gdiplus_bitmap_win.h"
+#include "ui/gdiplus_win.h"
 
 namespace {
 
-int Channel(uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
+int Channel(uint32_t pixel, int shift) {
+    return static_cast<int>((pixel >> shift) & 0xFF);
+}
 
 uint32_t Pack(int alpha, int red, int green, int blue) {
     return (static_cast<uint32_t>(alpha) << 24) | (static_cast<uint32_t>(red) << 16) |
@@ -20,7 +20,9 @@ uint32_t Pack(int alpha, int red, int green, int blue) {
 
 uint32_t BlendPixel(uint32_t top, uint32_t bottom) {
     const int alpha = Channel(top, 24);
-    auto mix = [alpha](int over, int under) { return (over * alpha + under * (255 - alpha) + 127) / 255; };
+    auto mix = [alpha](int over, int under) {
+        return (over * alpha + under * (255 - alpha) + 127) / 255;
+    };
     return Pack(255, mix(Channel(top, 16), Channel(bottom, 16)),
                 mix(Channel(top, 8), Channel(bottom, 8)), mix(Channel(top, 0), Channel(bottom, 0)));
 }
@@ -88,8 +90,8 @@ int CountDifferences(const Picture& actual, const Picture& expected, int toleran
     int differences = 0;
     for (size_t i = 0; i < actual.Pixels().size(); ++i) {
         for (int shift : {16, 8, 0}) {
-            if (std::abs(Channel(actual.Pixels()[i], shift) - Channel(expected.Pixels()[i], shift)) >
-                tolerance) {
+            if (std::abs(Channel(actual.Pixels()[i], shift) -
+                         Channel(expected.Pixels()[i], shift)) > tolerance) {
                 ++differences;
                 break;
             }

@@ -41,7 +41,8 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 
 void PumpFor(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
-    PumpUntil([&end] { return std::chrono::steady_clock::now() >= end; }, duration + std::chrono::seconds(1));
+    PumpUntil([&end] { return std::chrono::steady_clock::now() >= end; },
+              duration + std::chrono::seconds(1));
 }
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
