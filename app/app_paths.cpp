@@ -38,7 +38,9 @@ std::wstring GetInstalledExecutablePath() {
     return GetInstallFolder() + kPathSeparator + FileNameOfPath(GetExecutablePath());
 }
 
-std::wstring GetResourceFolder() { return GetInstallFolder() + kPathSeparator + L"res"; }
+std::wstring GetResourceFolder() {
+    return GetInstallFolder() + kPathSeparator + L"res";
+}
 
 std::wstring GetSettingsFilePath() {
     return GetUserDataFolder() + LoadStringResource(IDS_SETTINGS_FILE);
@@ -48,4 +50,6 @@ std::wstring GetUpdateLogPath() {
     return GetUserDataFolder() + L"res" + kPathSeparator + L"update.log";
 }
 
-std::wstring GetLeftoverArchivePath() { return GetInstallFolder() + kPathSeparator + L"data.zip"; }
+std::wstring GetLeftoverArchivePath() {
+    return GetInstallFolder() + kPathSeparator + L"data.zip";
+}

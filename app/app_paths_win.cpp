@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "app/app_paths.h"
 
@@ -41,4 +41,6 @@ std::wstring GetExecutablePath() {
     return std::wstring(buffer, length < MAX_PATH ? length : MAX_PATH - 1);
 }
 
-std::wstring GetCacheFolder() { return GetAppDataFolder() + L"\\cache"; }
+std::wstring GetCacheFolder() {
+    return GetAppDataFolder() + L"\\cache";
+}

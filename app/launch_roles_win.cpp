@@ -19,7 +19,9 @@ void ReportPending(const wchar_t* role) {
 
 }  // namespace
 
-void RunUpdateHandOver(const std::wstring&) { ReportPending(L"update hand-over"); }
+void RunUpdateHandOver(const std::wstring&) {
+    ReportPending(L"update hand-over");
+}
 
 void RunUninstallConfirmation() {
     RunUninstallConfirmationStage([](const std::wstring& title, const std::wstring& text) {

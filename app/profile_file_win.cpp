@@ -8,8 +8,8 @@
 #include "app/profile_file.h"
 
 std::wstring ReadProfileValue(const std::wstring& section, const std::wstring& key,
-                               const std::wstring& defaultValue, const std::wstring& path,
-                               std::size_t bufferSize) {
+                              const std::wstring& defaultValue, const std::wstring& path,
+                              std::size_t bufferSize) {
     const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bufferSize, MAXDWORD));
     if (size == 0) {
         return {};
@@ -21,7 +21,7 @@ std::wstring ReadProfileValue(const std::wstring& section, const std::wstring& k
 }
 
 bool WriteProfileValue(const std::wstring& section, const std::wstring& key,
-                        const std::wstring& value, const std::wstring& path) {
+                       const std::wstring& value, const std::wstring& path) {
     // The platform would write a line break in a value as a new line (even a new section) and
     // crashes on empty names; such entries are refused here, as on Linux.
     if (!IsStorableProfileEntry(UpToNul(std::wstring_view(section)),

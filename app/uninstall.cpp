@@ -54,8 +54,7 @@ void DeleteExecutable(const std::wstring& path) {
 }  // namespace
 
 void RunUninstallConfirmationStage(const UninstallQuestion& ask) {
-    const std::wstring text =
-        L"您是否确认卸载《" + LoadStringResource(IDS_PRODUCT_NAME) + L"》？";
+    const std::wstring text = L"您是否确认卸载《" + LoadStringResource(IDS_PRODUCT_NAME) + L"》？";
     if (!ask(L"卸载", text)) {
         return;
     }

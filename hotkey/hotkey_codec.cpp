@@ -11,14 +11,12 @@ struct NamedKey {
 
 // The keys outside the regular runs (digits, letters, F1-F12, Num0-Num9).
 constexpr NamedKey kNamedKeys[] = {
-    {L"Alt", 0x12},      {L"Ctrl", 0x11},    {L"Shift", 0x10},  {L"Space", 0x20},
-    {L"PageUp", 0x21},   {L"PageDown", 0x22}, {L"End", 0x23},    {L"Home", 0x24},
-    {L"Left", 0x25},     {L"Up", 0x26},      {L"Right", 0x27},  {L"Down", 0x28},
-    {L"Insert", 0x2D},   {L"Delete", 0x2E},  {L"Num*", 0x6A},   {L"Num+", 0x6B},
-    {L"Num-", 0x6D},     {L"NumDel", 0x6E},  {L"Num/", 0x6F},   {L";", 0xBA},
-    {L"+", 0xBB},        {L",", 0xBC},       {L"-", 0xBD},      {L".", 0xBE},
-    {L"/", 0xBF},        {L"`", 0xC0},       {L"[", 0xDB},      {L"\\", 0xDC},
-    {L"]", 0xDD},        {L"'", 0xDE},
+    {L"Alt", 0x12},      {L"Ctrl", 0x11}, {L"Shift", 0x10},  {L"Space", 0x20},  {L"PageUp", 0x21},
+    {L"PageDown", 0x22}, {L"End", 0x23},  {L"Home", 0x24},   {L"Left", 0x25},   {L"Up", 0x26},
+    {L"Right", 0x27},    {L"Down", 0x28}, {L"Insert", 0x2D}, {L"Delete", 0x2E}, {L"Num*", 0x6A},
+    {L"Num+", 0x6B},     {L"Num-", 0x6D}, {L"NumDel", 0x6E}, {L"Num/", 0x6F},   {L";", 0xBA},
+    {L"+", 0xBB},        {L",", 0xBC},    {L"-", 0xBD},      {L".", 0xBE},      {L"/", 0xBF},
+    {L"`", 0xC0},        {L"[", 0xDB},    {L"\\", 0xDC},     {L"]", 0xDD},      {L"'", 0xDE},
 };
 
 std::uint32_t ModifierFlag(const std::wstring& token) {

@@ -1,6 +1,6 @@
-#include <windows.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+#include <windows.h>
 
 #include "install/install_system.h"
 #include "platform/win/win_app.h"
@@ -20,13 +20,17 @@ void SetStringValue(HKEY key, const wchar_t* name, const std::wstring& value) {
 
 }  // namespace
 
-bool PathExists(const std::wstring& path) { return ::PathFileExistsW(path.c_str()) != FALSE; }
+bool PathExists(const std::wstring& path) {
+    return ::PathFileExistsW(path.c_str()) != FALSE;
+}
 
 bool CreateFolder(const std::wstring& path) {
     return ::CreateDirectoryW(path.c_str(), nullptr) != FALSE;
 }
 
-bool DeleteFileAt(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
+bool DeleteFileAt(const std::wstring& path) {
+    return ::DeleteFileW(path.c_str()) != FALSE;
+}
 
 bool CopyExecutableOver(const std::wstring& from, const std::wstring& to) {
     return ::CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;

@@ -140,7 +140,8 @@ void RunInstallation() {
 
     const std::wstring makerFolder = Join(appData, LoadStringResource(IDS_MAKER_FOLDER_OUTER));
     CreateFolderIfMissing(makerFolder);
-    const std::wstring installFolder = Join(makerFolder, LoadStringResource(IDS_MAKER_FOLDER_INNER));
+    const std::wstring installFolder =
+        Join(makerFolder, LoadStringResource(IDS_MAKER_FOLDER_INNER));
     CreateFolderIfMissing(installFolder);
 
     ExtractEmbeddedResources(installFolder);

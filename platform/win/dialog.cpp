@@ -7,15 +7,17 @@ namespace {
 // Messages whose dialog-procedure answer is the result itself rather than DWLP_MSGRESULT.
 bool AnswersDirectly(UINT message) {
     return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
-           message == WM_INITDIALOG || message == WM_QUERYDRAGICON ||
-           message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM;
+           message == WM_INITDIALOG || message == WM_QUERYDRAGICON || message == WM_COMPAREITEM ||
+           message == WM_VKEYTOITEM || message == WM_CHARTOITEM;
 }
 
 }  // namespace
 
 Dialog::Dialog(UINT templateId) : m_templateId(templateId) {}
 
-Dialog::~Dialog() { DestroyWindow(); }
+Dialog::~Dialog() {
+    DestroyWindow();
+}
 
 INT_PTR Dialog::DoModal(HWND owner) {
     if (owner == nullptr) {
@@ -55,8 +57,8 @@ INT_PTR Dialog::DoModal(HWND owner) {
 
 bool Dialog::Create(HWND parent) {
     m_modal = false;
-    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
-                                parent, DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
+                                DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void Dialog::EndDialog(INT_PTR result) {
@@ -78,13 +80,21 @@ void Dialog::DestroyWindow() {
     ::DestroyWindow(window);
 }
 
-BOOL Dialog::OnInitDialog() { return TRUE; }
+BOOL Dialog::OnInitDialog() {
+    return TRUE;
+}
 
-void Dialog::OnOK() { EndDialog(IDOK); }
+void Dialog::OnOK() {
+    EndDialog(IDOK);
+}
 
-void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -131,10 +141,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool Dialog::ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& answer) {
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
-        auto* control =
-            dynamic_cast<SubclassedControl*>(WindowObject::FromHandle(reinterpret_cast<HWND>(lParam)));
+        auto* control = dynamic_cast<SubclassedControl*>(
+            WindowObject::FromHandle(reinterpret_cast<HWND>(lParam)));
         HBRUSH brush = nullptr;
-        if (control != nullptr && control->ReflectColorQuery(reinterpret_cast<HDC>(wParam), brush)) {
+        if (control != nullptr &&
+            control->ReflectColorQuery(reinterpret_cast<HDC>(wParam), brush)) {
             answer = reinterpret_cast<INT_PTR>(brush);
             return true;
         }

@@ -8,7 +8,9 @@ constexpr UINT_PTR kSubclassId = 0x7F0A;
 
 }  // namespace
 
-SubclassedControl::~SubclassedControl() { Detach(); }
+SubclassedControl::~SubclassedControl() {
+    Detach();
+}
 
 bool SubclassedControl::AttachItem(HWND dialog, int id) {
     return Attach(::GetDlgItem(dialog, id));
@@ -35,11 +37,17 @@ void SubclassedControl::Detach() {
     Unbind();
 }
 
-bool SubclassedControl::ReflectColorQuery(HDC, HBRUSH&) { return false; }
+bool SubclassedControl::ReflectColorQuery(HDC, HBRUSH&) {
+    return false;
+}
 
-bool SubclassedControl::DrawItem(const DRAWITEMSTRUCT&) { return false; }
+bool SubclassedControl::DrawItem(const DRAWITEMSTRUCT&) {
+    return false;
+}
 
-bool SubclassedControl::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool SubclassedControl::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT SubclassedControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefSubclassProc(Handle(), message, wParam, lParam);

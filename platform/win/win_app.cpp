@@ -24,7 +24,9 @@ std::wstring ModuleBaseName() {
 
 }  // namespace
 
-WinApp::WinApp() : m_appName(ModuleBaseName()) { g_currentApp = this; }
+WinApp::WinApp() : m_appName(ModuleBaseName()) {
+    g_currentApp = this;
+}
 
 WinApp::~WinApp() {
     if (g_currentApp == this) {
@@ -32,7 +34,9 @@ WinApp::~WinApp() {
     }
 }
 
-WinApp* WinApp::Current() { return g_currentApp; }
+WinApp* WinApp::Current() {
+    return g_currentApp;
+}
 
 int WinApp::Run(HINSTANCE instance) {
     m_instance = instance;
@@ -42,9 +46,13 @@ int WinApp::Run(HINSTANCE instance) {
     return ExitInstance();
 }
 
-bool WinApp::InitInstance() { return true; }
+bool WinApp::InitInstance() {
+    return true;
+}
 
-int WinApp::ExitInstance() { return m_quitCode; }
+int WinApp::ExitInstance() {
+    return m_quitCode;
+}
 
 int WinApp::RunMessageLoop() {
     MSG message = {};
@@ -58,14 +66,16 @@ int WinApp::RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-void WinApp::SetRegistryKey(const std::wstring& root) { m_registryRoot = root; }
+void WinApp::SetRegistryKey(const std::wstring& root) {
+    m_registryRoot = root;
+}
 
 std::wstring WinApp::ProfileSectionPath(const std::wstring& section) const {
     return L"Software\\" + m_registryRoot + L"\\" + m_appName + L"\\" + section;
 }
 
 bool WinApp::WriteProfileText(const std::wstring& section, const std::wstring& entry,
-                                const std::wstring& value) {
+                              const std::wstring& value) {
     UniqueRegistryKey key;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,
                           KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
@@ -73,8 +83,7 @@ bool WinApp::WriteProfileText(const std::wstring& section, const std::wstring& e
     }
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
     return ::RegSetValueExW(key.Get(), entry.c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(value.c_str()),
-                            bytes) == ERROR_SUCCESS;
+                            reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
 }
 
 bool WinApp::WriteProfileNumber(const std::wstring& section, const std::wstring& entry, int value) {
@@ -89,7 +98,7 @@ bool WinApp::WriteProfileNumber(const std::wstring& section, const std::wstring&
 }
 
 std::wstring WinApp::GetProfileText(const std::wstring& section, const std::wstring& entry,
-                                      const std::wstring& defaultValue) const {
+                                    const std::wstring& defaultValue) const {
     UniqueRegistryKey key;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
                         key.Receive()) != ERROR_SUCCESS) {
@@ -112,7 +121,7 @@ std::wstring WinApp::GetProfileText(const std::wstring& section, const std::wstr
 }
 
 int WinApp::GetProfileNumber(const std::wstring& section, const std::wstring& entry,
-                          int defaultValue) const {
+                             int defaultValue) const {
     UniqueRegistryKey key;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
                         key.Receive()) != ERROR_SUCCESS) {
@@ -121,8 +130,8 @@ int WinApp::GetProfileNumber(const std::wstring& section, const std::wstring& en
     DWORD type = 0;
     DWORD data = 0;
     DWORD bytes = sizeof data;
-    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(&data), &bytes) != ERROR_SUCCESS ||
+    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
+                           &bytes) != ERROR_SUCCESS ||
         type != REG_DWORD) {
         return defaultValue;
     }

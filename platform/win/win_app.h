@@ -36,12 +36,12 @@ public:
     const std::wstring& RegistryRoot() const { return m_registryRoot; }
     std::wstring ProfileSectionPath(const std::wstring& section) const;
     bool WriteProfileText(const std::wstring& section, const std::wstring& entry,
-                            const std::wstring& value);
+                          const std::wstring& value);
     bool WriteProfileNumber(const std::wstring& section, const std::wstring& entry, int value);
     std::wstring GetProfileText(const std::wstring& section, const std::wstring& entry,
-                                  const std::wstring& defaultValue) const;
+                                const std::wstring& defaultValue) const;
     int GetProfileNumber(const std::wstring& section, const std::wstring& entry,
-                      int defaultValue) const;
+                         int defaultValue) const;
 
 protected:
     int RunMessageLoop();

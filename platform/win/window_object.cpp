@@ -12,9 +12,13 @@ bool IsDialogWindow(HWND window) {
 
 }  // namespace
 
-WindowObject::~WindowObject() { Unbind(); }
+WindowObject::~WindowObject() {
+    Unbind();
+}
 
-bool WindowObject::PreTranslateMessage(MSG&) { return false; }
+bool WindowObject::PreTranslateMessage(MSG&) {
+    return false;
+}
 
 WindowObject* WindowObject::FromHandle(HWND window) {
     return window != nullptr ? static_cast<WindowObject*>(::GetPropW(window, kObjectProperty))

@@ -1,8 +1,8 @@
 // Uninstalling end to end in a fresh Wine prefix: the real Torvane.exe installs itself, then its
 // installed copy is started the way the uninstall shortcut starts it; the question is answered by
 // clicking its buttons, and the test reads what is left.
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -45,8 +45,8 @@ Started Start(const std::wstring& program, const std::wstring& commandLine) {
     PROCESS_INFORMATION info = {};
     std::wstring line = commandLine;
     Started started;
-    if (::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                         nullptr, &startup, &info)) {
+    if (::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &info)) {
         ::CloseHandle(info.hThread);
         started.process.Reset(info.hProcess);
         started.id = info.dwProcessId;
@@ -55,7 +55,8 @@ Started Start(const std::wstring& program, const std::wstring& commandLine) {
 }
 
 bool WaitForExit(const Started& started, DWORD milliseconds = 60000) {
-    return started.process && ::WaitForSingleObject(started.process.Get(), milliseconds) == WAIT_OBJECT_0;
+    return started.process &&
+           ::WaitForSingleObject(started.process.Get(), milliseconds) == WAIT_OBJECT_0;
 }
 
 // The visible dialog window of process `id`, once it shows.

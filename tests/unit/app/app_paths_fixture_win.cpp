@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "tests/unit/app/app_paths_fixture.h"
 
@@ -16,8 +16,14 @@ std::wstring ExpectedAppDataFolder() {
     return folder;
 }
 
-std::wstring ExpectedCacheFolder() { return ExpectedAppDataFolder() + L"\\cache"; }
+std::wstring ExpectedCacheFolder() {
+    return ExpectedAppDataFolder() + L"\\cache";
+}
 
-std::filesystem::path FsPathOf(const std::wstring& path) { return path; }
+std::filesystem::path FsPathOf(const std::wstring& path) {
+    return path;
+}
 
-void ChangeAppDataEnvironment() { ::SetEnvironmentVariableW(L"APPDATA", L"C:\\elsewhere"); }
+void ChangeAppDataEnvironment() {
+    ::SetEnvironmentVariableW(L"APPDATA", L"C:\\elsewhere");
+}

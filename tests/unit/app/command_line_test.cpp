@@ -58,10 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Uninstall: a line ending in "-u" is the confirmation, "-u <path>" the removal.
         RoleCase{L"\"C:\\Games\\Torvane.exe\" -u", kConfirm, false, L"", 0, L""},
         RoleCase{L"-u", kConfirm, false, L"", 0, L""},
-        RoleCase{L"-u C:\\Games\\launcher.exe", kRemove, false, L"C:\\Games\\launcher.exe", 0,
+        RoleCase{L"-u C:\\Games\\launcher.exe", kRemove, false, L"C:\\Games\\launcher.exe", 0, L""},
+        RoleCase{L"-u C:\\Program Files\\a b.exe", kRemove, false, L"C:\\Program Files\\a b.exe", 0,
                  L""},
-        RoleCase{L"-u C:\\Program Files\\a b.exe", kRemove, false, L"C:\\Program Files\\a b.exe",
-                 0, L""},
         RoleCase{L"-u C:\\x -u", kConfirm, false, L"", 0, L""},
         RoleCase{L"-U C:\\x", kNormal, false, L"", 0, L""},
         // Game window: a non-zero handle followed by a blank.
@@ -84,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoleCase{L"-framewnd=9 -gameurl=x", kNormal, false, L"", 0, L"x"},
         // Values beyond the 32-bit range saturate.
         RoleCase{L"-frameWnd=99999999999 -gameurl=x", kGame, false, L"", 2147483647, L"x"},
-        RoleCase{L"-frameWnd=-99999999999 -gameurl=x", kGame, false, L"", -2147483647 - 1,
-                 L"x"}));
+        RoleCase{L"-frameWnd=-99999999999 -gameurl=x", kGame, false, L"", -2147483647 - 1, L"x"}));
 
 TEST(ParseDecimalLongTest, FollowsTheCLibraryConversion) {
     const std::pair<const wchar_t*, std::int32_t> cases[] = {

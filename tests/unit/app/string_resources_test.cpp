@@ -19,7 +19,9 @@ std::wstring Native(std::wstring text) {
     return text;
 }
 
-std::wstring Widen(const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); }
+std::wstring Widen(const char* ascii) {
+    return std::wstring(ascii, ascii + std::strlen(ascii));
+}
 
 TEST(StringResourcesTest, CarriesTheShippedTexts) {
     const std::pair<unsigned, std::wstring> expected[] = {

@@ -54,7 +54,8 @@ TEST_F(TorvaneExeResourcesTest, CarriesVersionAndManifest) {
     EXPECT_NE(::FindResourceW(m_module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION), nullptr);
     HRSRC manifest = ::FindResourceW(m_module, MAKEINTRESOURCEW(1), RT_MANIFEST);
     ASSERT_NE(manifest, nullptr);
-    const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(m_module, manifest)));
+    const auto* bytes =
+        static_cast<const char*>(::LockResource(::LoadResource(m_module, manifest)));
     const std::string text(bytes, ::SizeofResource(m_module, manifest));
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("version=\"6.0.0.0\""), std::string::npos);
@@ -102,9 +103,10 @@ TEST_F(TorvaneExeResourcesTest, CarriesTheArchiveOfDefaults) {
 TEST_F(TorvaneExeResourcesTest, CarriesEverySkinPicture) {
     // Every id of the skin list, of its own type: pictures, the popup's bitmap, the icon.
     const std::pair<unsigned, const wchar_t*> resources[] = {
-        {203, L"PNG"}, {172, L"PNG"}, {206, L"PNG"}, {207, L"PNG"}, {227, L"PNG"}, {252, L"PNG"},
-        {261, L"PNG"}, {304, L"PNG"}, {311, L"PNG"}, {316, L"PNG"}, {319, L"PNG"}, {320, L"PNG"},
-        {325, L"PNG"}, {275, L"PNG"}, {279, L"PNG"}, {318, RT_BITMAP}, {273, RT_GROUP_ICON}};
+        {203, L"PNG"},    {172, L"PNG"},       {206, L"PNG"}, {207, L"PNG"}, {227, L"PNG"},
+        {252, L"PNG"},    {261, L"PNG"},       {304, L"PNG"}, {311, L"PNG"}, {316, L"PNG"},
+        {319, L"PNG"},    {320, L"PNG"},       {325, L"PNG"}, {275, L"PNG"}, {279, L"PNG"},
+        {318, RT_BITMAP}, {273, RT_GROUP_ICON}};
     for (const auto& [id, type] : resources) {
         EXPECT_NE(::FindResourceW(m_module, MAKEINTRESOURCEW(id), type), nullptr) << id;
     }

@@ -19,9 +19,13 @@ namespace {
 const std::wstring kSep(1, kPathSeparator);
 const std::wstring kLink(kShortcutExtension);
 
-fs::path Fs(const std::wstring& path) { return FsPathOf(path); }
+fs::path Fs(const std::wstring& path) {
+    return FsPathOf(path);
+}
 
-void Touch(const std::wstring& path) { std::ofstream(Fs(path)) << "x"; }
+void Touch(const std::wstring& path) {
+    std::ofstream(Fs(path)) << "x";
+}
 
 class UninstallTest : public testing::Test {
 protected:
@@ -41,8 +45,8 @@ protected:
         Touch(m_install + kSep + L"keep.txt");
         ASSERT_TRUE(CreateShortcut(m_exe, L"1", m_gameMenu, L"Torvane" + kLink, false));
         ASSERT_TRUE(CreateShortcut(m_exe, L"-u", m_gameMenu, L"卸载-Torvane" + kLink, true));
-        ASSERT_TRUE(CreateShortcut(m_exe, L"1", GetDesktopFolder(), L"Kelmira《Torvane》" + kLink,
-                                   false));
+        ASSERT_TRUE(
+            CreateShortcut(m_exe, L"1", GetDesktopFolder(), L"Kelmira《Torvane》" + kLink, false));
     }
     void TearDown() override { ResetFolders(); }
 

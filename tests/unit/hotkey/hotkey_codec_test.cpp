@@ -38,8 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         HotkeyCase{L"ctrl+a", 0, 0}, HotkeyCase{L"Ctrl + A", 0, 0}, HotkeyCase{L" F10", 0, 0},
         HotkeyCase{L"Ctrl+a", 0x0002, 0},
         // Separator at the end leaves an empty key name; unknown tokens are ignored.
-        HotkeyCase{L"Ctrl+", 0x0002, 0}, HotkeyCase{L"Win+A", 0, 0x41},
-        HotkeyCase{L"+A", 0, 0x41}, HotkeyCase{L"Ctrl++A", 0x0002, 0x41},
+        HotkeyCase{L"Ctrl+", 0x0002, 0}, HotkeyCase{L"Win+A", 0, 0x41}, HotkeyCase{L"+A", 0, 0x41},
+        HotkeyCase{L"Ctrl++A", 0x0002, 0x41},
         // A modifier name in the last place is the key itself.
         HotkeyCase{L"Ctrl", 0, 0x11}, HotkeyCase{L"Shift+Ctrl", 0x0004, 0x11},
         HotkeyCase{L"Alt", 0, 0x12},
@@ -69,12 +69,12 @@ TEST(HotkeyCodecTableTest, HoldsTheEightyEightKeys) {
         EXPECT_EQ(table.count(std::wstring(1, static_cast<wchar_t>(c + 32))), 0u);
     }
     const std::pair<const wchar_t*, std::uint32_t> named[] = {
-        {L"Space", 0x20},  {L"PageUp", 0x21}, {L"PageDown", 0x22}, {L"End", 0x23},
-        {L"Home", 0x24},   {L"Left", 0x25},   {L"Up", 0x26},       {L"Right", 0x27},
-        {L"Down", 0x28},   {L"Insert", 0x2D}, {L"Num*", 0x6A},     {L"NumDel", 0x6E},
-        {L";", 0xBA},      {L"+", 0xBB},      {L",", 0xBC},        {L"-", 0xBD},
-        {L".", 0xBE},      {L"/", 0xBF},      {L"[", 0xDB},        {L"]", 0xDD},
-        {L"'", 0xDE},      {L"Shift", 0x10},
+        {L"Space", 0x20}, {L"PageUp", 0x21}, {L"PageDown", 0x22}, {L"End", 0x23},
+        {L"Home", 0x24},  {L"Left", 0x25},   {L"Up", 0x26},       {L"Right", 0x27},
+        {L"Down", 0x28},  {L"Insert", 0x2D}, {L"Num*", 0x6A},     {L"NumDel", 0x6E},
+        {L";", 0xBA},     {L"+", 0xBB},      {L",", 0xBC},        {L"-", 0xBD},
+        {L".", 0xBE},     {L"/", 0xBF},      {L"[", 0xDB},        {L"]", 0xDD},
+        {L"'", 0xDE},     {L"Shift", 0x10},
     };
     for (const auto& [name, code] : named) {
         EXPECT_EQ(table.at(name), code) << "key " << testing::PrintToString(std::wstring(name));

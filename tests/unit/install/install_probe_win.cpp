@@ -1,6 +1,6 @@
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "app/app_paths.h"
 #include "app/registry_root.h"
@@ -10,8 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr wchar_t kEntryKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kelmira";
+constexpr wchar_t kEntryKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kelmira";
 
 std::wstring ProgramsFolder() {
     wchar_t buffer[MAX_PATH] = {};
@@ -41,7 +40,9 @@ struct Released {
 
 }  // namespace
 
-fs::path FsPath(const std::wstring& path) { return fs::path(path); }
+fs::path FsPath(const std::wstring& path) {
+    return fs::path(path);
+}
 
 void ResetUserState() {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -52,7 +53,9 @@ void ResetUserState() {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kRegistryRoot).c_str());
 }
 
-std::wstring ProgramsMenuProbe() { return ProgramsFolder(); }
+std::wstring ProgramsMenuProbe() {
+    return ProgramsFolder();
+}
 
 std::wstring RunnerPath(int minor) {
     std::wstring path = L"Z:";
@@ -65,8 +68,8 @@ std::wstring RunnerPath(int minor) {
 std::optional<ShortcutProbe> ReadShortcut(const std::wstring& path) {
     Released<IShellLinkW> link;
     Released<IPersistFile> file;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IShellLinkW, reinterpret_cast<void**>(&link.p))) ||
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(&link.p))) ||
         FAILED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))) ||
         FAILED(file.p->Load(path.c_str(), STGM_READ))) {
         return std::nullopt;
@@ -103,7 +106,9 @@ bool WriteUninstallEntryValue(const wchar_t* name, const std::wstring& value) {
            ERROR_SUCCESS;
 }
 
-bool HasUninstallRegister() { return true; }
+bool HasUninstallRegister() {
+    return true;
+}
 
 std::wstring ReadProfileProbe(const wchar_t* entry) {
     // The stand-in launchers are named Torvane.exe: their profile is under "Torvane".

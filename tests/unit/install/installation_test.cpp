@@ -46,7 +46,9 @@ protected:
     std::wstring Resource(const std::wstring& name) const {
         return InstallFolder() + kSep + L"res" + kSep + name;
     }
-    std::wstring InstalledExe() const { return Installed(FsPath(RunnerPath(1)).filename().wstring()); }
+    std::wstring InstalledExe() const {
+        return Installed(FsPath(RunnerPath(1)).filename().wstring());
+    }
     std::wstring MenuEntry(const std::wstring& name) const {
         return MenuFolder() + kSep + name + std::wstring(kShortcutExtension);
     }
@@ -59,9 +61,8 @@ protected:
 
 TEST(VersionNumberTest, DigitStringsNotTuples) {
     const std::pair<const wchar_t*, long> cases[] = {
-        {L"1.0.0.1", 1001},  {L"1.0.10.2", 10102}, {L"1.1.0.0", 1100},
-        {L"", 0},            {L"None VerSion Supprot", 0}, {L"2.0.0.1beta", 2001},
-        {L"..7", 7},         {L"-1.0", -10},
+        {L"1.0.0.1", 1001},           {L"1.0.10.2", 10102},   {L"1.1.0.0", 1100}, {L"", 0},
+        {L"None VerSion Supprot", 0}, {L"2.0.0.1beta", 2001}, {L"..7", 7},        {L"-1.0", -10},
     };
     for (const auto& [text, number] : cases) {
         EXPECT_EQ(VersionNumberOf(text), number) << testing::PrintToString(std::wstring(text));
@@ -115,7 +116,7 @@ TEST_F(InstallationTest, SecondStartOnlyRewritesTheShortcuts) {
     ASSERT_EQ(RunProgram(InstalledExe()), 0);
 
     EXPECT_EQ(ReadBytes(Resource(L"uninstall.ico")), "user's icon");  // no extraction
-    EXPECT_EQ(ReadBytes(Installed(L"data.zip")), "leftover");         // deleted only when extracting
+    EXPECT_EQ(ReadBytes(Installed(L"data.zip")), "leftover");  // deleted only when extracting
     EXPECT_EQ(ReadBytes(InstalledExe()), ReadBytes(RunnerPath(1)));
     EXPECT_EQ(ReadBytes(Resource(L"systemset.ini")), kInstalledSettings);
     EXPECT_TRUE(ReadShortcut(MenuEntry(L"Torvane")).has_value());

@@ -8,8 +8,8 @@ int RunProgram(const std::wstring& program) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     std::wstring commandLine = L"\"" + program + L"\"";
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                          nullptr, nullptr, &startup, &info)) {
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info)) {
         return -1;
     }
     UniqueKernelHandle process(info.hProcess);

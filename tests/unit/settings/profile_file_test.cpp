@@ -162,8 +162,7 @@ TEST_P(ProfileFileTest, MatchesWindows) {
         WriteFileBytes(file, *c.initial);
     }
     if (c.op == Op::Read) {
-        EXPECT_EQ(ReadProfileValue(c.section, c.key, c.text, ToProfilePath(file)),
-                  Widen(expected));
+        EXPECT_EQ(ReadProfileValue(c.section, c.key, c.text, ToProfilePath(file)), Widen(expected));
         EXPECT_EQ(ReadFileBytes(file), c.initial) << "a read changed the file";
         return;
     }
