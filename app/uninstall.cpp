@@ -4,10 +4,10 @@
 #include <thread>
 
 #include "app/app_paths.h"
-#include "app/path_separator.h"
 #include "app/string_resources.h"
 #include "install/install_system.h"
 #include "install/shell_ops.h"
+#include "install/shell_paths.h"
 #include "update/folder_util.h"
 
 namespace {
@@ -19,12 +19,8 @@ constexpr std::size_t kMaxPathLength = 259;
 constexpr int kDeleteAttempts = 50;
 constexpr auto kDeleteRetryDelay = std::chrono::milliseconds(100);
 
-std::wstring Join(const std::wstring& folder, const std::wstring& name) {
-    return folder + kPathSeparator + name;
-}
-
 void DeleteShortcut(const std::wstring& folder, const std::wstring& name) {
-    std::wstring path = Join(folder, name + std::wstring(kShortcutExtension));
+    std::wstring path = JoinPath(folder, name + std::wstring(kShortcutExtension));
     if (!folder.empty() && path.size() <= kMaxPathLength) {
         DeleteAndNotify(path);
     }
@@ -35,11 +31,6 @@ void DeleteFolderIfEmpty(const std::wstring& folder) {
     if (path.size() <= kMaxPathLength && IsFolderEmpty(path)) {
         DeleteAndNotify(path);
     }
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-    const auto separator = path.find_last_of(kPathSeparator);
-    return separator == std::wstring::npos ? path : path.substr(0, separator);
 }
 
 void DeleteExecutable(const std::wstring& path) {
@@ -64,7 +55,7 @@ void RunUninstallConfirmationStage(const UninstallQuestion& ask) {
         CreateFolder(cacheFolder);
     }
     const std::wstring cacheCopy =
-        Join(cacheFolder, FileNameOfPath(LoadStringResource(IDS_UNINSTALL_COPY)));
+        JoinPath(cacheFolder, FileNameOfPath(LoadStringResource(IDS_UNINSTALL_COPY)));
     CopyExecutableOver(runningExe, cacheCopy);
     StartDetachedProcess(cacheCopy, L"-u " + runningExe);
 }
@@ -76,16 +67,17 @@ void RunUninstallRemovalStage(const std::wstring& installedExe) {
     DeleteShortcut(GetDesktopFolder(),
                    LoadStringResource(IDS_PUBLISHER_SECTION) + L"《" + product + L"》");
     const std::wstring programs = GetProgramsMenuFolder();
-    const std::wstring makerMenu = programs.empty() ? L"" : Join(programs, maker);
-    const std::wstring gameMenu = makerMenu.empty() ? L"" : Join(makerMenu, product);
+    const std::wstring makerMenu = programs.empty() ? L"" : JoinPath(programs, maker);
+    const std::wstring gameMenu = makerMenu.empty() ? L"" : JoinPath(makerMenu, product);
     DeleteShortcut(gameMenu, LoadStringResource(IDS_UNINSTALL_TITLE));
     DeleteShortcut(gameMenu, product);
 
     // Only the launcher's own install folder is ever emptied.
-    const std::wstring exeFolder = FolderOf(installedExe);
+    std::wstring exeFolder = installedExe;  // the whole path when it has no separator
+    CutToParentFolder(exeFolder);
     if (SamePath(exeFolder, GetInstallFolder())) {
         DeleteExecutable(installedExe);
-        std::wstring resources = Join(exeFolder, L"res");
+        std::wstring resources = JoinPath(exeFolder, L"res");
         if (resources.size() <= kMaxPathLength) {
             DeleteAndNotify(resources);
         }

@@ -27,3 +27,16 @@ function(torvane_add_test)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# torvane_fresh_wine_prefix(TEST name PREFIX folder): `name` runs in a Wine prefix of its own,
+# made afresh before every run and whose wineserver is ended afterwards (ctest fixtures).
+function(torvane_fresh_wine_prefix)
+    cmake_parse_arguments(P "" "TEST;PREFIX" "" ${ARGN})
+    add_test(NAME ${P_TEST}_prefix_reset COMMAND ${CMAKE_COMMAND} -E rm -rf ${P_PREFIX})
+    add_test(NAME ${P_TEST}_prefix_stop
+        COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${P_PREFIX} wineserver -k)
+    set_tests_properties(${P_TEST}_prefix_reset PROPERTIES FIXTURES_SETUP ${P_TEST}_prefix)
+    set_tests_properties(${P_TEST}_prefix_stop PROPERTIES FIXTURES_CLEANUP ${P_TEST}_prefix)
+    set_tests_properties(${P_TEST} PROPERTIES FIXTURES_REQUIRED ${P_TEST}_prefix
+        ENVIRONMENT TORVANE_WINE_PREFIX=${P_PREFIX})
+endfunction()

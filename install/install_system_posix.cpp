@@ -9,6 +9,7 @@
 #include "app/app_paths.h"
 #include "app/profile_file.h"
 #include "install/install_system.h"
+#include "platform/posix/xdg_folders.h"
 #include "platform/utf8.h"
 
 namespace {
@@ -17,18 +18,9 @@ std::string Native(const std::wstring& path) {
     return WideToUtf8(path);
 }
 
-// The XDG config home, as the rules define it.
-std::string ConfigHome() {
-    const char* value = std::getenv("XDG_CONFIG_HOME");
-    if (value != nullptr && value[0] == '/') {
-        return value;
-    }
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr && home[0] == '/' ? home : "/tmp") + "/.config";
-}
-
 std::wstring AppProfilePath() {
-    return Utf8ToWide(ConfigHome()) + L"/" + FileNameOfPath(GetExecutablePath()) + L"/profile.ini";
+    return Utf8ToWide(XdgBaseFolder("XDG_CONFIG_HOME", "/.config")) + L"/" +
+           FileNameOfPath(GetExecutablePath()) + L"/profile.ini";
 }
 
 bool CopyBytes(int from, int to) {
@@ -105,18 +97,13 @@ std::wstring ReadAppProfile(const std::wstring& section, const std::wstring& ent
 void WriteAppProfile(const std::wstring& section, const std::wstring& entry,
                      const std::wstring& value) {
     const std::wstring path = AppProfilePath();
-    ::mkdir(ConfigHome().c_str(), 0700);
+    ::mkdir(XdgBaseFolder("XDG_CONFIG_HOME", "/.config").c_str(), 0700);
     ::mkdir(Native(path.substr(0, path.rfind(L'/'))).c_str(), 0700);
     WriteProfileValue(section, entry, value, path);
 }
 
 std::wstring GetDesktopFolder() {
-    const char* desktop = std::getenv("XDG_DESKTOP_DIR");
-    if (desktop != nullptr && desktop[0] == '/') {
-        return Utf8ToWide(desktop);
-    }
-    const char* home = std::getenv("HOME");
-    return home != nullptr && home[0] == '/' ? Utf8ToWide(home) + L"/Desktop" : L"";
+    return Utf8ToWide(XdgBaseFolder("XDG_DESKTOP_DIR", "/Desktop"));
 }
 
 bool StartDetachedProcess(const std::wstring& program, const std::wstring& commandLine) {

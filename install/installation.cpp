@@ -4,12 +4,12 @@
 
 #include "app/app_paths.h"
 #include "app/command_line.h"
-#include "app/path_separator.h"
 #include "app/settings.h"
 #include "app/string_resources.h"
 #include "install/embedded_archive.h"
 #include "install/install_system.h"
 #include "install/shell_ops.h"
+#include "install/shell_paths.h"
 #include "install/zip_archive.h"
 #include "update/file_version.h"
 
@@ -19,10 +19,6 @@ constexpr long kExtractedMarker = 1001;
 constexpr wchar_t kSettingsEntryName[] = L"systemset.ini";
 // The profile section of the installation record: a fixed text of the program.
 constexpr wchar_t kProfileSection[] = L"Kelmira";
-
-std::wstring Join(const std::wstring& folder, const std::wstring& name) {
-    return folder + kPathSeparator + name;
-}
 
 void CreateFolderIfMissing(const std::wstring& folder) {
     if (!PathExists(folder)) {
@@ -49,7 +45,7 @@ void ExtractArchiveEntries(ZipArchive& archive, const std::wstring& resourceFold
         }
         const std::wstring name = entry.name;
         // The user's settings survive: the default file only goes where there is none.
-        if (name == kSettingsEntryName && PathExists(Join(resourceFolder, name))) {
+        if (name == kSettingsEntryName && PathExists(JoinPath(resourceFolder, name))) {
             continue;
         }
         archive.ExtractEntry(index, name);
@@ -63,9 +59,9 @@ std::wstring PrepareMenuFolder() {
         return L"";
     }
     CreateFolderIfMissing(programs);  // a fresh Linux user may have no applications folder yet
-    const std::wstring maker = Join(programs, LoadStringResource(IDS_COMPANY_NAME));
+    const std::wstring maker = JoinPath(programs, LoadStringResource(IDS_COMPANY_NAME));
     CreateFolderIfMissing(maker);
-    const std::wstring game = Join(maker, LoadStringResource(IDS_PRODUCT_NAME));
+    const std::wstring game = JoinPath(maker, LoadStringResource(IDS_PRODUCT_NAME));
     CreateFolderIfMissing(game);
     return game;
 }
@@ -113,7 +109,7 @@ long VersionNumberOf(const std::wstring& versionText) {
 }
 
 void ExtractEmbeddedResources(const std::wstring& installFolder) {
-    const std::wstring resourceFolder = Join(installFolder, L"res");
+    const std::wstring resourceFolder = JoinPath(installFolder, L"res");
     if (ReadSettingNumber(L"Setting", L"start", L"-1") == kExtractedMarker) {
         return;
     }
@@ -126,7 +122,7 @@ void ExtractEmbeddedResources(const std::wstring& installFolder) {
         archive.Close();
     }
 
-    const std::wstring leftover = Join(installFolder, L"data.zip");
+    const std::wstring leftover = JoinPath(installFolder, L"data.zip");
     if (PathExists(leftover)) {
         DeleteFileAt(leftover);
     }
@@ -138,16 +134,16 @@ void RunInstallation() {
     const std::wstring appData = GetAppDataFolder();
     const std::wstring runningExe = GetExecutablePath();
 
-    const std::wstring makerFolder = Join(appData, LoadStringResource(IDS_MAKER_FOLDER_OUTER));
+    const std::wstring makerFolder = JoinPath(appData, LoadStringResource(IDS_MAKER_FOLDER_OUTER));
     CreateFolderIfMissing(makerFolder);
     const std::wstring installFolder =
-        Join(makerFolder, LoadStringResource(IDS_MAKER_FOLDER_INNER));
+        JoinPath(makerFolder, LoadStringResource(IDS_MAKER_FOLDER_INNER));
     CreateFolderIfMissing(installFolder);
 
     ExtractEmbeddedResources(installFolder);
 
     UninstallRecord record;
-    record.path = Join(installFolder, FileNameOfPath(runningExe));
+    record.path = JoinPath(installFolder, FileNameOfPath(runningExe));
     record.displayName = LoadStringResource(IDS_PRODUCT_NAME);
     record.publisher = LoadStringResource(IDS_PUBLISHER_SECTION);
     record.uninstallString = record.path + L" -u";

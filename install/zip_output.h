@@ -37,6 +37,25 @@ protected:
     ~ZipPieceSource() = default;
 };
 
+// Hands every piece of `source` to `write` (bool(ZipBytes)) until the last one. kZipWriteFailed
+// when a write fails, or the source's own failure.
+template <typename Write>
+ZipResult CopyZipPieces(ZipPieceSource& source, Write write) {
+    for (;;) {
+        ZipBytes piece;
+        bool last = false;
+        if (const ZipResult result = source.NextPiece(piece, last); result != kZipOk) {
+            return result;
+        }
+        if (!write(piece)) {
+            return kZipWriteFailed;
+        }
+        if (last) {
+            return kZipOk;
+        }
+    }
+}
+
 // Creates the file at `path` (replacing an existing one) with the Windows attribute bits
 // `attributes` (Linux keeps read-only as permission bits without write access), writes every
 // piece of `source` into it and stamps it with `times` (Linux cannot set the creation time).

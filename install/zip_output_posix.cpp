@@ -75,22 +75,6 @@ bool WriteAll(int file, ZipBytes piece) {
     return true;
 }
 
-ZipResult WriteEveryPiece(int file, ZipPieceSource& source) {
-    for (;;) {
-        ZipBytes piece;
-        bool last = false;
-        if (const ZipResult result = source.NextPiece(piece, last); result != kZipOk) {
-            return result;
-        }
-        if (!WriteAll(file, piece)) {
-            return kZipWriteFailed;
-        }
-        if (last) {
-            return kZipOk;
-        }
-    }
-}
-
 // The creation time has no place on Linux file systems; access and write times are set.
 void SetTimes(int file, const ZipFileTimes& times) {
     const timespec stamps[2] = {ToTimespec(times.access), ToTimespec(times.write)};
@@ -132,7 +116,8 @@ ZipResult WriteZipFile(const std::wstring& path, std::uint32_t attributes,
     if (!file) {
         return kZipCannotOpen;
     }
-    ZipResult result = WriteEveryPiece(file.Get(), source);
+    ZipResult result =
+        CopyZipPieces(source, [&](ZipBytes piece) { return WriteAll(file.Get(), piece); });
     if (result == kZipOk) {
         SetTimes(file.Get(), times);
         if (::close(file.Release()) != 0) {

@@ -28,22 +28,6 @@ bool WriteAll(HANDLE file, ZipBytes piece) {
     return true;
 }
 
-ZipResult WriteEveryPiece(HANDLE file, ZipPieceSource& source) {
-    for (;;) {
-        ZipBytes piece;
-        bool last = false;
-        if (const ZipResult result = source.NextPiece(piece, last); result != kZipOk) {
-            return result;
-        }
-        if (!WriteAll(file, piece)) {
-            return kZipWriteFailed;
-        }
-        if (last) {
-            return kZipOk;
-        }
-    }
-}
-
 bool IsReadOnlyFile(const std::wstring& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
@@ -120,7 +104,8 @@ ZipResult WriteZipFile(const std::wstring& path, std::uint32_t attributes,
     if (!file) {
         return kZipCannotOpen;
     }
-    const ZipResult result = WriteEveryPiece(file.Get(), source);
+    const ZipResult result =
+        CopyZipPieces(source, [&](ZipBytes piece) { return WriteAll(file.Get(), piece); });
     if (result != kZipOk) {
         file.Reset();
         RemoveFile(path);

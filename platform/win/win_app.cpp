@@ -74,46 +74,41 @@ std::wstring WinApp::ProfileSectionPath(const std::wstring& section) const {
     return L"Software\\" + m_registryRoot + L"\\" + m_appName + L"\\" + section;
 }
 
-bool WinApp::WriteProfileText(const std::wstring& section, const std::wstring& entry,
-                              const std::wstring& value) {
+bool WinApp::SetProfileValue(const std::wstring& section, const std::wstring& entry, DWORD type,
+                             const void* data, DWORD bytes) {
     UniqueRegistryKey key;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,
                           KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
         return false;
     }
+    return ::RegSetValueExW(key.Get(), entry.c_str(), 0, type, static_cast<const BYTE*>(data),
+                            bytes) == ERROR_SUCCESS;
+}
+
+bool WinApp::WriteProfileText(const std::wstring& section, const std::wstring& entry,
+                              const std::wstring& value) {
+    // The terminating NUL counts in the size.
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return ::RegSetValueExW(key.Get(), entry.c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
+    return SetProfileValue(section, entry, REG_SZ, value.c_str(), bytes);
 }
 
 bool WinApp::WriteProfileNumber(const std::wstring& section, const std::wstring& entry, int value) {
-    UniqueRegistryKey key;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, nullptr, 0,
-                          KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
     const DWORD data = static_cast<DWORD>(value);
-    return ::RegSetValueExW(key.Get(), entry.c_str(), 0, REG_DWORD,
-                            reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+    return SetProfileValue(section, entry, REG_DWORD, &data, sizeof data);
 }
 
 std::wstring WinApp::GetProfileText(const std::wstring& section, const std::wstring& entry,
                                     const std::wstring& defaultValue) const {
-    UniqueRegistryKey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
-                        key.Receive()) != ERROR_SUCCESS) {
-        return defaultValue;
-    }
-    DWORD type = 0;
+    const std::wstring key = ProfileSectionPath(section);
     DWORD bytes = 0;
-    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type, nullptr, &bytes) !=
-            ERROR_SUCCESS ||
-        type != REG_SZ) {
+    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), entry.c_str(), RRF_RT_REG_SZ, nullptr,
+                       nullptr, &bytes) != ERROR_SUCCESS) {
         return defaultValue;
     }
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS) {
+    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), entry.c_str(), RRF_RT_REG_SZ, nullptr,
+                       value.data(), &bytes) != ERROR_SUCCESS) {
         return defaultValue;
     }
     value.resize(wcsnlen(value.c_str(), value.size()));
@@ -122,17 +117,10 @@ std::wstring WinApp::GetProfileText(const std::wstring& section, const std::wstr
 
 int WinApp::GetProfileNumber(const std::wstring& section, const std::wstring& entry,
                              int defaultValue) const {
-    UniqueRegistryKey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), 0, KEY_READ,
-                        key.Receive()) != ERROR_SUCCESS) {
-        return defaultValue;
-    }
-    DWORD type = 0;
     DWORD data = 0;
     DWORD bytes = sizeof data;
-    if (::RegQueryValueExW(key.Get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
-                           &bytes) != ERROR_SUCCESS ||
-        type != REG_DWORD) {
+    if (::RegGetValueW(HKEY_CURRENT_USER, ProfileSectionPath(section).c_str(), entry.c_str(),
+                       RRF_RT_REG_DWORD, nullptr, &data, &bytes) != ERROR_SUCCESS) {
         return defaultValue;
     }
     return static_cast<int>(data);

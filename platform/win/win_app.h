@@ -47,6 +47,9 @@ protected:
     int RunMessageLoop();
 
 private:
+    bool SetProfileValue(const std::wstring& section, const std::wstring& entry, DWORD type,
+                         const void* data, DWORD bytes);
+
     HINSTANCE m_instance = nullptr;
     HWND m_mainWindow = nullptr;
     std::wstring m_appName;

@@ -13,6 +13,7 @@
 
 #include "app/registry_root.h"
 #include "platform/win/win_handles.h"
+#include "tests/host_path_win.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -27,11 +28,7 @@ std::wstring KnownFolder(int csidl) {
 
 // The build's Torvane.exe as Wine sees it (Z: is the host's root).
 std::wstring BuiltLauncher() {
-    std::wstring path = L"Z:";
-    for (const char* c = TORVANE_EXE_HOST_PATH; *c != '\0'; ++c) {
-        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    }
-    return path;
+    return HostPathUnderWine(TORVANE_EXE_HOST_PATH);
 }
 
 struct Started {

@@ -7,16 +7,13 @@
 
 #include "deployment.h"
 #include "resource.h"
+#include "tests/host_path_win.h"
 
 namespace {
 
 // The build path of Torvane.exe as Wine sees it (Z: is the host's root).
 std::wstring TorvaneExePath() {
-    std::wstring path = L"Z:";
-    for (const char* c = TORVANE_EXE_HOST_PATH; *c != '\0'; ++c) {
-        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    }
-    return path;
+    return HostPathUnderWine(TORVANE_EXE_HOST_PATH);
 }
 
 class TorvaneExeResourcesTest : public testing::Test {

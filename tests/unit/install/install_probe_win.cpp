@@ -4,6 +4,7 @@
 
 #include "app/app_paths.h"
 #include "app/registry_root.h"
+#include "tests/host_path_win.h"
 #include "tests/unit/install/install_probe.h"
 
 namespace fs = std::filesystem;
@@ -58,11 +59,8 @@ std::wstring ProgramsMenuProbe() {
 }
 
 std::wstring RunnerPath(int minor) {
-    std::wstring path = L"Z:";
-    for (const char* c = RUNNER_DIR; *c != '\0'; ++c) {
-        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(*c));
-    }
-    return path + L"\\runner-100" + std::to_wstring(minor) + L"\\Torvane.exe";
+    return HostPathUnderWine(RUNNER_DIR) + L"\\runner-100" + std::to_wstring(minor) +
+           L"\\Torvane.exe";
 }
 
 std::optional<ShortcutProbe> ReadShortcut(const std::wstring& path) {

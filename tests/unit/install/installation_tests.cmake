@@ -30,13 +30,6 @@ target_compile_definitions(installation_tests PRIVATE RUNNER_DIR="${CMAKE_CURREN
 add_dependencies(installation_tests ${installation_runners})
 
 if(WIN32)
-    # A Wine prefix of its own, made afresh for every run and ended afterwards.
-    set(prefix ${CMAKE_BINARY_DIR}/wine-prefix-installation)
-    add_test(NAME installation_prefix_reset COMMAND ${CMAKE_COMMAND} -E rm -rf ${prefix})
-    add_test(NAME installation_prefix_stop
-        COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} wineserver -k)
-    set_tests_properties(installation_prefix_reset PROPERTIES FIXTURES_SETUP installation_prefix)
-    set_tests_properties(installation_prefix_stop PROPERTIES FIXTURES_CLEANUP installation_prefix)
-    set_tests_properties(installation_tests PROPERTIES FIXTURES_REQUIRED installation_prefix
-        ENVIRONMENT TORVANE_WINE_PREFIX=${prefix})
+    torvane_fresh_wine_prefix(TEST installation_tests
+        PREFIX ${CMAKE_BINARY_DIR}/wine-prefix-installation)
 endif()
